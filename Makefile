@@ -1,0 +1,37 @@
+# make run   builds the program (release) and starts it
+# make test  builds and runs every test, plainly and under the sanitizers
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps build-release test-dev test-asan fuzz clean
+
+deps:
+	@scripts/install-deps
+
+run: deps build-release
+	./build/release/mirlfumarix
+
+build-release:
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+test: deps test-dev test-asan fuzz
+
+test-dev:
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
+
+test-asan:
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# The fuzz targets run for a few seconds each when clang is there.
+fuzz:
+	@if command -v clang++ >/dev/null 2>&1; then \
+	  cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $(JOBS) && \
+	  scripts/run-fuzzers build/fuzz; \
+	else echo "fuzz: clang++ not found, fuzz targets skipped"; fi
+
+clean:
+	rm -rf build

@@ -1,0 +1,28 @@
+#pragma once
+// The flavour-composition table: what each of the seven flavour liquids
+// consists of, and the name of the set.
+#include <array>
+#include <string>
+
+namespace mirl {
+
+struct Aromenzusammensetzung {
+  double A = 0;   // flavour substance, % of the flavour liquid
+  double N = 0;   // nicotine, mg/ml
+  double PG = 0;  // %
+  double VG = 0;  // %
+  double W = 0;   // water, %
+  double S = 0;   // other, %
+  bool operator==(const Aromenzusammensetzung&) const = default;
+};
+
+struct FlavourTable {
+  // Records 1 to 7; element 0 is unused.
+  std::array<Aromenzusammensetzung, 8> Aromen_Tabelle{};
+  std::string dpA_Name;
+};
+
+// Every record A 100 and the rest 0; the name "......." .
+void Aromen_Tabelle_Standardwerte(FlavourTable& t);
+
+}  // namespace mirl

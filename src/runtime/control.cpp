@@ -1,0 +1,577 @@
+#include "runtime/control.h"
+
+#include <cmath>
+
+#include "runtime/error.h"
+#include "runtime/form.h"
+#include "runtime/utf8.h"
+
+namespace mirl::rt {
+
+namespace {
+
+bool asBool(const Value& v, bool& out) {
+  if (auto b = std::get_if<bool>(&v)) {
+    out = *b;
+    return true;
+  }
+  if (auto d = std::get_if<double>(&v)) {
+    out = *d != 0;
+    return true;
+  }
+  return false;
+}
+
+bool asNumber(const Value& v, double& out) {
+  if (auto d = std::get_if<double>(&v)) {
+    out = *d;
+    return true;
+  }
+  if (auto b = std::get_if<bool>(&v)) {
+    out = *b ? -1 : 0;
+    return true;
+  }
+  return false;
+}
+
+bool asInt(const Value& v, int& out) {
+  double d;
+  if (!asNumber(v, d) || d != std::floor(d)) return false;
+  out = static_cast<int>(d);
+  return true;
+}
+
+bool asColor(const Value& v, Color& out) {
+  double d;
+  if (!asNumber(v, d) || d < 0 || d > 4294967295.0) return false;
+  out = static_cast<Color>(d);
+  return true;
+}
+
+const std::string* asText(const Value& v) { return std::get_if<std::string>(&v); }
+
+Value num(double d) { return Value{d}; }
+
+}  // namespace
+
+// --- Control ----------------------------------------------------------------
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index) {}
+
+std::string Control::fullName() const {
+  if (index_ < 0) return name_;
+  return name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::changed(Prop p) { form_.notifyControl(*this, p); }
+
+void Control::setEnabled(bool v) {
+  if (enabled_ == v) return;
+  enabled_ = v;
+  changed(Prop::Enabled);
+}
+
+void Control::setVisible(bool v) {
+  if (visible_ == v) return;
+  visible_ = v;
+  changed(Prop::Visible);
+}
+
+void Control::setToolTipText(std::string v) {
+  if (toolTip_ == v) return;
+  toolTip_ = std::move(v);
+  changed(Prop::ToolTipText);
+}
+
+void Control::setGeometry(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  changed(Prop::Geometry);
+}
+
+void Control::setTop(int top) {
+  if (top_ == top) return;
+  top_ = top;
+  changed(Prop::Geometry);
+}
+
+bool Control::canTakeFocus() const {
+  return takesFocus() && enabled_ && visible_ && form_.Enabled();
+}
+
+bool Control::SetFocus() { return form_.moveFocus(*this); }
+
+void Control::raiseClick() {
+  if (onClick) {
+    auto handler = onClick;  // a handler may rewire the control
+    handler();
+  }
+}
+
+std::optional<Value> Control::get(std::string_view prop) const {
+  if (prop == "Enabled") return Value{enabled_};
+  if (prop == "Visible") return Value{visible_};
+  if (prop == "ToolTipText") return Value{toolTip_};
+  if (prop == "Left") return num(left_);
+  if (prop == "Top") return num(top_);
+  if (prop == "Width") return num(width_);
+  if (prop == "Height") return num(height_);
+  return std::nullopt;
+}
+
+bool Control::set(std::string_view prop, const Value& v) {
+  bool b;
+  if (prop == "Enabled" && asBool(v, b)) return setEnabled(b), true;
+  if (prop == "Visible" && asBool(v, b)) return setVisible(b), true;
+  if (prop == "ToolTipText") {
+    if (auto t = asText(v)) return setToolTipText(*t), true;
+  }
+  return false;
+}
+
+// --- TextBox ----------------------------------------------------------------
+
+TextBox::TextBox(Form& form, std::string name, int index)
+    : Control(form, ControlKind::TextBox, std::move(name), index) {}
+
+void TextBox::setText(std::string v) {
+  bool selChanged = selStart_ != 0 || selLength_ != 0;
+  selStart_ = 0;
+  selLength_ = 0;
+  if (text_ != v) {
+    text_ = std::move(v);
+    changed(Prop::Text);
+  }
+  if (selChanged) changed(Prop::Selection);
+}
+
+void TextBox::typeText(std::string v, int caret) {
+  if (text_ != v) {
+    text_ = std::move(v);
+    changed(Prop::Text);
+  }
+  int len = textLength();
+  selStart_ = caret < 0 ? 0 : (caret > len ? len : caret);
+  selLength_ = 0;
+}
+
+int TextBox::textLength() const { return utf8::length(text_); }
+
+void TextBox::setLocked(bool v) {
+  if (locked_ == v) return;
+  locked_ = v;
+  changed(Prop::Locked);
+}
+
+void TextBox::setBackColor(Color c) {
+  if (back_ == c) return;
+  back_ = c;
+  changed(Prop::BackColor);
+}
+
+void TextBox::setForeColor(Color c) {
+  if (fore_ == c) return;
+  fore_ = c;
+  changed(Prop::ForeColor);
+}
+
+void TextBox::setSelStart(int v) {
+  if (v < 0) throw RuntimeError(ErrorCode::InvalidPropertyValue, "SelStart");
+  int len = textLength();
+  selStart_ = v > len ? len : v;
+  selLength_ = 0;
+  changed(Prop::Selection);
+}
+
+void TextBox::setSelLength(int v) {
+  if (v < 0) throw RuntimeError(ErrorCode::InvalidPropertyValue, "SelLength");
+  int rest = textLength() - selStart_;
+  selLength_ = v > rest ? rest : v;
+  changed(Prop::Selection);
+}
+
+std::optional<Value> TextBox::get(std::string_view prop) const {
+  if (prop == "Text") return Value{text_};
+  if (prop == "Locked") return Value{locked_};
+  if (prop == "BackColor") return num(back_);
+  if (prop == "ForeColor") return num(fore_);
+  if (prop == "SelStart") return num(selStart_);
+  if (prop == "SelLength") return num(selLength_);
+  return Control::get(prop);
+}
+
+bool TextBox::set(std::string_view prop, const Value& v) {
+  Color c;
+  int i;
+  bool b;
+  if (prop == "Text") {
+    if (auto t = asText(v)) return setText(*t), true;
+    return false;
+  }
+  if (prop == "Locked" && asBool(v, b)) return setLocked(b), true;
+  if (prop == "BackColor" && asColor(v, c)) return setBackColor(c), true;
+  if (prop == "ForeColor" && asColor(v, c)) return setForeColor(c), true;
+  if (prop == "SelStart" && asInt(v, i)) return setSelStart(i), true;
+  if (prop == "SelLength" && asInt(v, i)) return setSelLength(i), true;
+  return Control::set(prop, v);
+}
+
+// --- Label ------------------------------------------------------------------
+
+Label::Label(Form& form, std::string name, int index)
+    : Control(form, ControlKind::Label, std::move(name), index) {}
+
+void Label::setCaption(std::string v) {
+  if (caption_ == v) return;
+  caption_ = std::move(v);
+  changed(Prop::Caption);
+}
+
+void Label::setForeColor(Color c) {
+  if (fore_ == c) return;
+  fore_ = c;
+  changed(Prop::ForeColor);
+}
+
+void Label::setBackColor(Color c) {
+  if (back_ == c) return;
+  back_ = c;
+  changed(Prop::BackColor);
+}
+
+std::optional<Value> Label::get(std::string_view prop) const {
+  if (prop == "Caption") return Value{caption_};
+  if (prop == "ForeColor") return num(fore_);
+  if (prop == "BackColor") return num(back_);
+  return Control::get(prop);
+}
+
+bool Label::set(std::string_view prop, const Value& v) {
+  Color c;
+  if (prop == "Caption") {
+    if (auto t = asText(v)) return setCaption(*t), true;
+    return false;
+  }
+  if (prop == "ForeColor" && asColor(v, c)) return setForeColor(c), true;
+  if (prop == "BackColor" && asColor(v, c)) return setBackColor(c), true;
+  return Control::set(prop, v);
+}
+
+// --- CheckBox ---------------------------------------------------------------
+
+CheckBox::CheckBox(Form& form, std::string name, int index)
+    : Control(form, ControlKind::CheckBox, std::move(name), index) {}
+
+void CheckBox::setCaption(std::string v) {
+  if (caption_ == v) return;
+  caption_ = std::move(v);
+  changed(Prop::Caption);
+}
+
+void CheckBox::setValue(int v) {
+  if (v < 0 || v > 2) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
+  if (value_ == v) return;
+  value_ = v;
+  changed(Prop::Value);
+  raiseClick();
+}
+
+void CheckBox::setValueSilently(int v) {
+  if (v < 0 || v > 2) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
+  if (value_ == v) return;
+  value_ = v;
+  changed(Prop::Value);
+}
+
+std::optional<rt::Value> CheckBox::get(std::string_view prop) const {
+  if (prop == "Caption") return rt::Value{caption_};
+  if (prop == "Value") return num(value_);
+  return Control::get(prop);
+}
+
+bool CheckBox::set(std::string_view prop, const rt::Value& v) {
+  int i;
+  if (prop == "Caption") {
+    if (auto t = asText(v)) return setCaption(*t), true;
+    return false;
+  }
+  if (prop == "Value" && asInt(v, i) && i >= 0 && i <= 2) return setValue(i), true;
+  return Control::set(prop, v);
+}
+
+// --- OptionButton -----------------------------------------------------------
+
+OptionButton::OptionButton(Form& form, std::string name, int index, std::string group)
+    : Control(form, ControlKind::OptionButton, std::move(name), index), group_(std::move(group)) {}
+
+void OptionButton::setCaption(std::string v) {
+  if (caption_ == v) return;
+  caption_ = std::move(v);
+  changed(Prop::Caption);
+}
+
+void OptionButton::setValue(bool v) {
+  if (value_ == v) return;
+  if (v) {
+    for (OptionButton* other : form().optionGroup(group_)) {
+      if (other != this && other->value_) {
+        other->value_ = false;
+        other->changed(Prop::Value);
+      }
+    }
+  }
+  value_ = v;
+  changed(Prop::Value);
+  if (v) raiseClick();
+}
+
+std::optional<rt::Value> OptionButton::get(std::string_view prop) const {
+  if (prop == "Caption") return rt::Value{caption_};
+  if (prop == "Value") return rt::Value{value_};
+  return Control::get(prop);
+}
+
+bool OptionButton::set(std::string_view prop, const rt::Value& v) {
+  bool b;
+  if (prop == "Caption") {
+    if (auto t = asText(v)) return setCaption(*t), true;
+    return false;
+  }
+  if (prop == "Value" && asBool(v, b)) return setValue(b), true;
+  return Control::set(prop, v);
+}
+
+// --- ComboBox ---------------------------------------------------------------
+
+ComboBox::ComboBox(Form& form, std::string name, int index)
+    : Control(form, ControlKind::ComboBox, std::move(name), index) {}
+
+void ComboBox::AddItem(std::string text) {
+  items_.push_back(Item{std::move(text), 0});
+  newIndex_ = static_cast<int>(items_.size()) - 1;
+  changed(Prop::Items);
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  newIndex_ = -1;
+  bool hadSelection = listIndex_ != -1;
+  listIndex_ = -1;
+  changed(Prop::Items);
+  if (hadSelection) changed(Prop::ListIndex);
+}
+
+const std::string& ComboBox::List(int i) const {
+  if (i < 0 || i >= ListCount()) {
+    throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "List");
+  }
+  return items_[static_cast<size_t>(i)].text;
+}
+
+long ComboBox::ItemData(int i) const {
+  if (i < 0 || i >= ListCount()) {
+    throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "ItemData");
+  }
+  return items_[static_cast<size_t>(i)].data;
+}
+
+void ComboBox::setItemData(int i, long data) {
+  if (i < 0 || i >= ListCount()) {
+    throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "ItemData");
+  }
+  items_[static_cast<size_t>(i)].data = data;
+}
+
+void ComboBox::setListIndex(int i) {
+  if (i < -1 || i >= ListCount()) {
+    throw RuntimeError(ErrorCode::InvalidPropertyValue, "ListIndex");
+  }
+  if (listIndex_ == i) return;
+  listIndex_ = i;
+  changed(Prop::ListIndex);
+  raiseClick();
+}
+
+std::string ComboBox::Text() const {
+  if (listIndex_ < 0) return {};
+  return items_[static_cast<size_t>(listIndex_)].text;
+}
+
+std::optional<long> ComboBox::selectedItemData() const {
+  if (listIndex_ < 0) return std::nullopt;
+  return items_[static_cast<size_t>(listIndex_)].data;
+}
+
+std::optional<Value> ComboBox::get(std::string_view prop) const {
+  if (prop == "Text") return Value{Text()};
+  if (prop == "ListIndex") return num(listIndex_);
+  if (prop == "ListCount") return num(ListCount());
+  if (prop == "NewIndex") return num(newIndex_);
+  return Control::get(prop);
+}
+
+bool ComboBox::set(std::string_view prop, const Value& v) {
+  int i;
+  if (prop == "ListIndex" && asInt(v, i) && i >= -1 && i < ListCount()) {
+    return setListIndex(i), true;
+  }
+  return Control::set(prop, v);
+}
+
+// --- CommandButton ----------------------------------------------------------
+
+CommandButton::CommandButton(Form& form, std::string name, int index)
+    : Control(form, ControlKind::CommandButton, std::move(name), index) {}
+
+void CommandButton::setCaption(std::string v) {
+  if (caption_ == v) return;
+  caption_ = std::move(v);
+  changed(Prop::Caption);
+}
+
+std::optional<Value> CommandButton::get(std::string_view prop) const {
+  if (prop == "Caption") return Value{caption_};
+  return Control::get(prop);
+}
+
+bool CommandButton::set(std::string_view prop, const Value& v) {
+  if (prop == "Caption") {
+    if (auto t = asText(v)) return setCaption(*t), true;
+    return false;
+  }
+  return Control::set(prop, v);
+}
+
+// --- MenuItem ---------------------------------------------------------------
+
+MenuItem::MenuItem(Form& form, std::string name, int index, MenuItem* parent)
+    : Control(form, ControlKind::Menu, std::move(name), index), parent_(parent) {}
+
+void MenuItem::setCaption(std::string v) {
+  if (caption_ == v) return;
+  caption_ = std::move(v);
+  changed(Prop::Caption);
+}
+
+void MenuItem::setChecked(bool v) {
+  if (checked_ == v) return;
+  checked_ = v;
+  changed(Prop::Checked);
+}
+
+std::optional<Value> MenuItem::get(std::string_view prop) const {
+  if (prop == "Caption") return Value{caption_};
+  if (prop == "Checked") return Value{checked_};
+  return Control::get(prop);
+}
+
+bool MenuItem::set(std::string_view prop, const Value& v) {
+  bool b;
+  if (prop == "Caption") {
+    if (auto t = asText(v)) return setCaption(*t), true;
+    return false;
+  }
+  if (prop == "Checked" && asBool(v, b)) return setChecked(b), true;
+  return Control::set(prop, v);
+}
+
+// --- Line -------------------------------------------------------------------
+
+Line::Line(Form& form, std::string name, int index)
+    : Control(form, ControlKind::Line, std::move(name), index) {}
+
+void Line::setBorderStyle(int v) {
+  if (v < 0 || v > 6) throw RuntimeError(ErrorCode::InvalidPropertyValue, "BorderStyle");
+  if (borderStyle_ == v) return;
+  borderStyle_ = v;
+  changed(Prop::BorderStyle);
+}
+
+std::optional<Value> Line::get(std::string_view prop) const {
+  if (prop == "BorderStyle") return num(borderStyle_);
+  return Control::get(prop);
+}
+
+bool Line::set(std::string_view prop, const Value& v) {
+  int i;
+  if (prop == "BorderStyle" && asInt(v, i) && i >= 0 && i <= 6) return setBorderStyle(i), true;
+  return Control::set(prop, v);
+}
+
+// --- StatusBar --------------------------------------------------------------
+
+StatusBar::StatusBar(Form& form, std::string name, int panels)
+    : Control(form, ControlKind::StatusBar, std::move(name), -1),
+      panels_(static_cast<size_t>(panels < 1 ? 1 : panels)) {}
+
+const std::string& StatusBar::panelText(int i) const {
+  if (i < 1 || i > panelCount()) throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "Panels");
+  return panels_[static_cast<size_t>(i - 1)];
+}
+
+void StatusBar::setPanelText(int i, std::string v) {
+  if (i < 1 || i > panelCount()) throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "Panels");
+  auto& p = panels_[static_cast<size_t>(i - 1)];
+  if (p == v) return;
+  p = std::move(v);
+  changed(Prop::Text);
+}
+
+std::optional<Value> StatusBar::get(std::string_view prop) const {
+  if (prop == "Text") return Value{panels_[0]};
+  return Control::get(prop);
+}
+
+bool StatusBar::set(std::string_view prop, const Value& v) {
+  if (prop == "Text") {
+    if (auto t = asText(v)) return setPanelText(1, *t), true;
+    return false;
+  }
+  return Control::set(prop, v);
+}
+
+// --- ProgressBar ------------------------------------------------------------
+
+ProgressBar::ProgressBar(Form& form, std::string name)
+    : Control(form, ControlKind::ProgressBar, std::move(name), -1) {}
+
+void ProgressBar::setMin(double v) {
+  if (v > max_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Min");
+  min_ = v;
+  if (value_ < min_) value_ = min_;
+  changed(Prop::Range);
+}
+
+void ProgressBar::setMax(double v) {
+  if (v < min_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Max");
+  max_ = v;
+  if (value_ > max_) value_ = max_;
+  changed(Prop::Range);
+}
+
+void ProgressBar::setValue(double v) {
+  if (v < min_ || v > max_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
+  if (value_ == v) return;
+  value_ = v;
+  changed(Prop::Value);
+}
+
+std::optional<rt::Value> ProgressBar::get(std::string_view prop) const {
+  if (prop == "Min") return num(min_);
+  if (prop == "Max") return num(max_);
+  if (prop == "Value") return num(value_);
+  return Control::get(prop);
+}
+
+bool ProgressBar::set(std::string_view prop, const rt::Value& v) {
+  double d;
+  if (prop == "Min" && asNumber(v, d) && d <= max_) return setMin(d), true;
+  if (prop == "Max" && asNumber(v, d) && d >= min_) return setMax(d), true;
+  if (prop == "Value" && asNumber(v, d) && d >= min_ && d <= max_) return setValue(d), true;
+  return Control::set(prop, v);
+}
+
+}  // namespace mirl::rt

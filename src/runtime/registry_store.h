@@ -1,0 +1,63 @@
+#pragma once
+// A per-user store of keys and typed values that stands in for the system
+// registry: key paths like "Software\Quillfen\MirlFumarix\Size" (names
+// compare without regard to case), each key with a class text and values of
+// a type number (1 REG_SZ, 4 REG_DWORD, others kept as raw bytes). The store
+// is one UTF-8 file; every change is saved at once, atomically.
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirl::rt {
+
+struct RegValue {
+  static constexpr std::uint32_t Sz = 1;
+  static constexpr std::uint32_t ExpandSz = 2;
+  static constexpr std::uint32_t Binary = 3;
+  static constexpr std::uint32_t Dword = 4;
+
+  std::uint32_t type = Sz;
+  std::string text;            // REG_SZ and REG_EXPAND_SZ (UTF-8)
+  std::int32_t number = 0;     // REG_DWORD
+  std::vector<std::uint8_t> bytes;  // every other type
+};
+
+class RegistryStore {
+ public:
+  // The store file; it is read now and created on the first change.
+  explicit RegistryStore(std::filesystem::path file);
+
+  // Default place: $XDG_CONFIG_HOME/Quillfen/MirlFumarix/registry
+  // ($HOME/.config when XDG_CONFIG_HOME is unset).
+  static std::filesystem::path defaultFile();
+
+  const std::filesystem::path& file() const { return file_; }
+
+  bool keyExists(std::string_view path) const;
+  // Creates the key and every missing parent; true only when the key itself
+  // did not exist before. False with nothing changed when saving failed.
+  bool createKey(std::string_view path, std::string_view keyClass, bool* created = nullptr);
+  std::optional<std::string> keyClass(std::string_view path) const;
+  std::optional<RegValue> readValue(std::string_view path, std::string_view name) const;
+  // The key must exist; false when it does not or saving failed.
+  bool writeValue(std::string_view path, std::string_view name, const RegValue& value);
+
+ private:
+  struct Key {
+    std::string name;  // as created
+    std::string keyClass;
+    std::vector<std::pair<std::string, RegValue>> values;
+  };
+  static std::string fold(std::string_view s);
+  bool save() const;
+  void load();
+
+  std::filesystem::path file_;
+  std::map<std::string, Key> keys_;  // by folded path
+};
+
+}  // namespace mirl::rt

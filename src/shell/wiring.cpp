@@ -1,0 +1,12 @@
+#include "shell/wiring.h"
+
+namespace mirl {
+
+void wireMainWindow(App& app) {
+  wireModelHandlers(app);
+  wireConversionHandlers(app);
+  wireSolverHandlers(app);
+  wireShellHandlers(app);
+}
+
+}  // namespace mirl

@@ -1,0 +1,14 @@
+#pragma once
+namespace mirl {
+class App;
+
+// Connects the main window's controls to their handlers. Each subsystem
+// wires the handlers it owns.
+void wireMainWindow(App& app);
+
+void wireModelHandlers(App& app);
+void wireSolverHandlers(App& app);
+void wireConversionHandlers(App& app);
+void wireShellHandlers(App& app);
+
+}  // namespace mirl

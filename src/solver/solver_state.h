@@ -1,0 +1,32 @@
+#pragma once
+// The solver's shared state: the proposal record, the two proposal lists,
+// the index of the proposal shown and of the last one, and the flags.
+#include <array>
+
+namespace mirl {
+
+// 15 fields, numbered 1 to 15: shares of the six bases (1-6), price of
+// 100 ml (7), millilitres of flavours 1 to 7 (8-14), score (15).
+struct Vorschlag_Datensatz {
+  std::array<double, 15> f{};
+  double& operator()(int field) { return f[static_cast<size_t>(field - 1)]; }
+  double operator()(int field) const { return f[static_cast<size_t>(field - 1)]; }
+  bool operator==(const Vorschlag_Datensatz&) const = default;
+};
+
+inline constexpr int kProposalPlaces = 78;  // places 0 to 77
+using Vorschlag_Liste = std::array<Vorschlag_Datensatz, kProposalPlaces>;
+
+struct SolverState {
+  Vorschlag_Liste Trefferliste{};
+  Vorschlag_Liste Vorschlagsliste{};
+  double Vorschlag_Index = 0;
+  double Vorschlag_Letzter_Index = 0;
+  bool Vorschlaege_Vorhanden = false;
+  bool Berechnung_Abbrechen = false;
+  bool Annaeherung_Aktiv = false;
+  // True from the start to the end of a search (exact-hit or approximation).
+  bool searchRunning = false;
+};
+
+}  // namespace mirl
