@@ -4,6 +4,7 @@ namespace mirl {
 
 void wireMainWindow(App& app) {
   wireModelHandlers(app);
+  wireLiveHandlers(app);
   wireConversionHandlers(app);
   wireSolverHandlers(app);
   wireShellHandlers(app);

@@ -7,6 +7,7 @@ class App;
 void wireMainWindow(App& app);
 
 void wireModelHandlers(App& app);
+void wireLiveHandlers(App& app);
 void wireSolverHandlers(App& app);
 void wireConversionHandlers(App& app);
 void wireShellHandlers(App& app);
