@@ -1,8 +1,14 @@
 #include "shell/app.h"
+#include "shell/language_menu.h"
 #include "shell/wiring.h"
 
 namespace mirl {
 
-void wireShellHandlers(App&) {}
+// The shell's handlers of the main window, one connection per line.
+void wireShellHandlers(App& app) {
+  FrmMain& f = app.main();
+  f.mnu_Service_Sprache_Deutsch->onClick = [&app] { frm_Main_mnu_Service_Sprache_Deutsch_Click(app); };
+  f.mnu_Service_Sprache_English->onClick = [&app] { frm_Main_mnu_Service_Sprache_English_Click(app); };
+}
 
 }  // namespace mirl

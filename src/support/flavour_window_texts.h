@@ -1,0 +1,11 @@
+#pragma once
+#include "support/message_table.h"
+
+namespace mirl {
+class App;
+
+// The flavour window's captions and tooltips in the given language (the row
+// buttons, tick boxes, labels and price lists, then its single controls).
+void applyFlavourWindowTexts(App& app, Language lang);
+
+}  // namespace mirl
