@@ -26,7 +26,9 @@ double toDouble(std::string_view text);
 // pattern ("#####0.##", "#,###0.00", "0.0000000", "##0.00", ...). The output
 // has "," as decimal separator and "." as group separator. A decimal point
 // that no digit follows stays ("12," for 12 with "#####0.##"). Ties round half
-// away from zero, on the value's 15-significant-digit decimal form.
+// away from zero, on the value's 15-significant-digit decimal form. Values
+// of any size are written in full, never with an exponent. A value that is
+// not finite (callers guard against it) is written as 0.
 std::string format(double value, std::string_view pattern);
 
 // Format of a text: a text that is a number (parse) is formatted, any other
@@ -36,7 +38,7 @@ std::string formatText(std::string_view text, std::string_view pattern);
 // Plain decimal text of a double, as written into a field: at most 15
 // significant digits, "," as decimal separator, no grouping, never an
 // exponent, no trailing zeros, "0" for zero and minus zero, "-" before a
-// negative value.
+// negative value. "0" for a value that is not finite.
 std::string plain(double value);
 
 // Whole-number conversion of a text or a number as the session and flavour

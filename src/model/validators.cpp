@@ -1,0 +1,112 @@
+#include "model/validators.h"
+
+#include "runtime/number.h"
+
+namespace mirl {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimSpaces(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// Keeps digits and commas, turns "." into ",", drops everything else (signs,
+// blanks, letters, currency and per-cent signs).
+std::string keepDigitsAndComma(std::string_view s) {
+  std::string out;
+  for (char c : s) {
+    if (isDigit(c) || c == ',')
+      out += c;
+    else if (c == '.')
+      out += ',';
+  }
+  return out;
+}
+
+// The price pattern's own grouped output: one to three digits, one or more
+// groups of "." and three digits, then "," and decimals ("1.234,50",
+// "77.777,00").
+bool isGroupedPrice(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && isDigit(s[i])) ++i;
+  if (i < 1 || i > 3) return false;
+  int groups = 0;
+  while (i < s.size() && s[i] == '.') {
+    if (i + 3 >= s.size() || !isDigit(s[i + 1]) || !isDigit(s[i + 2]) || !isDigit(s[i + 3])) {
+      return false;
+    }
+    i += 4;
+    ++groups;
+  }
+  if (groups == 0 || i >= s.size() || s[i] != ',') return false;
+  size_t decimals = 0;
+  for (++i; i < s.size() && isDigit(s[i]); ++i) ++decimals;
+  return decimals > 0 && i == s.size();
+}
+
+std::string withoutFullStops(std::string_view s) {
+  std::string out;
+  for (char c : s) {
+    if (c != '.') out += c;
+  }
+  return out;
+}
+
+std::string normalise(std::string_view text, std::string_view pattern, bool cutTrailingComma) {
+  std::string s = keepDigitsAndComma(trimSpaces(text));
+  s = rt::num::formatText(s, pattern);
+  if (cutTrailingComma && !s.empty() && s.back() == ',') s.pop_back();
+  return std::string(trimSpaces(s));
+}
+
+// Writes the normalised text back when it is a number above `low` (or from
+// `low` on, when lowIncluded) up to and including `high`, else "0".
+void validate(rt::TextBox& box, const std::string& normalised, double low, bool lowIncluded,
+              double high) {
+  auto x = rt::num::parse(normalised);
+  bool inRange = x && (lowIncluded ? *x >= low : *x > low) && *x <= high;
+  box.setText(inRange ? normalised : "0");
+}
+
+}  // namespace
+
+std::string Zahl_Formatieren_2Stellen(std::string_view text) {
+  return normalise(text, "#####0.##", true);
+}
+
+std::string Zahl_Formatieren_1Stelle(std::string_view text) {
+  return normalise(text, "#####0.#", true);
+}
+
+std::string Zahl_Formatieren_Preis(std::string_view text) {
+  // A price shown with group separators ("1.234,50") must read back as the
+  // same price; everywhere else a "." is taken as a decimal comma.
+  std::string_view trimmed = trimSpaces(text);
+  if (isGroupedPrice(trimmed)) return normalise(withoutFullStops(trimmed), "#,###0.00", false);
+  return normalise(text, "#,###0.00", false);
+}
+
+void Eingabe_Pruefen_Prozent(rt::TextBox& box) {
+  validate(box, Zahl_Formatieren_2Stellen(box.Text()), 0, false, 100);
+}
+
+void Eingabe_Pruefen_Nikotin(rt::TextBox& box) {
+  validate(box, Zahl_Formatieren_1Stelle(box.Text()), 0, false, 100);
+}
+
+void Eingabe_Pruefen_Preis(rt::TextBox& box) {
+  validate(box, Zahl_Formatieren_Preis(box.Text()), 0, true, 77777);
+}
+
+void Eingabe_Pruefen_Menge(rt::TextBox& box) {
+  validate(box, Zahl_Formatieren_2Stellen(box.Text()), 0, false, 99999);
+}
+
+void Eingabe_Pruefen_Aroma_ml(rt::TextBox& box) {
+  validate(box, Zahl_Formatieren_2Stellen(box.Text()), 0, false, 9999);
+}
+
+}  // namespace mirl
