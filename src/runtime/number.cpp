@@ -82,7 +82,10 @@ std::optional<double> parse(std::string_view text) {
   if (!hasWhole && decimals.empty()) return std::nullopt;
 
   if (!hasWhole) digits = "0";
-  if (!decimals.empty()) digits += "." + decimals;
+  if (!decimals.empty()) {
+    digits += '.';
+    digits += decimals;
+  }
 
   double value = 0;
   auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
