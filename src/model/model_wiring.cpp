@@ -1,8 +1,84 @@
+// The main window's controls whose only reaction is the master refresh
+// (base tick boxes, mode options, reference-quantity lists, the leaving of a
+// numeric field), and the fields that select their text on focus.
+#include "model/model_wiring.h"
+
+#include <vector>
+
+#include "model/refresh.h"
 #include "shell/app.h"
 #include "shell/wiring.h"
 
 namespace mirl {
 
-void wireModelHandlers(App&) {}
+void selectOnFocus(App& app, rt::TextBox& box) {
+  if (!app.main().mnu_Service_Auto_Markierung->Checked()) return;
+  box.setSelStart(0);
+  box.setSelLength(box.textLength());
+}
+
+namespace {
+
+// Controls whose Click runs the refresh.
+std::vector<rt::Control*> refreshOnClick(FrmMain& f) {
+  std::vector<rt::Control*> v;
+  for (BaseSlot& b : f.basis) v.push_back(b.chk);
+  for (rt::OptionButton* o : f.opt_Berechnungsauswahl) v.push_back(o);
+  for (BaseSlot& b : f.basis) v.push_back(b.cbo_Preis);
+  v.push_back(f.cbo_Preis_Berechnung);
+  v.push_back(f.cbo_Preis_Live);
+  return v;
+}
+
+// Numeric fields whose Validate runs the refresh (the focus always moves on).
+std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
+  std::vector<rt::TextBox*> v;
+  for (BaseSlot& b : f.basis) {
+    v.insert(v.end(), {b.txt_Menge, b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent, b.txt_Wasser_Prozent,
+                       b.txt_Sonst_Prozent, b.txt_Preis_100_ml});
+  }
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+    v.insert(v.end(), {r.txt_Aroma_Menge_ml, r.txt_Aroma_Menge, r.txt_Aroma_Preis});
+  }
+  v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
+                     f.txt_Berechnung_Prozent_VG, f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst,
+                     f.txt_Berechnung_Zusatzkosten, f.txt_Live_Preis_Zusatzkosten});
+  return v;
+}
+
+// Fields that select their text on focus. The flavour percentage fields do
+// the same in their own focus handler, after remembering their value.
+std::vector<rt::TextBox*> selectOnFocusFields(FrmMain& f) {
+  std::vector<rt::TextBox*> v;
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+    v.insert(v.end(), {r.txt_Aroma_Kommentar, r.txt_Aroma_Menge_ml, r.txt_Aroma_Preis});
+  }
+  v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
+                     f.txt_Berechnung_Prozent_VG, f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst,
+                     f.txt_Berechnung_Zusatzkosten, f.txt_Berechnung_Zusammenstellung,
+                     f.txt_Live_Preis_Zusatzkosten});
+  for (BaseSlot& b : f.basis) {
+    v.insert(v.end(), {b.txt_Hersteller, b.txt_Menge, b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent,
+                       b.txt_Sonst_Prozent, b.txt_Wasser_Prozent, b.txt_Preis_100_ml});
+  }
+  return v;
+}
+
+}  // namespace
+
+void wireModelHandlers(App& app) {
+  FrmMain& f = app.main();
+  for (rt::Control* c : refreshOnClick(f)) {
+    c->onClick = [&app] { Anzeige_Aktualisieren(app); };
+  }
+  for (rt::TextBox* t : refreshOnValidate(f)) {
+    t->onValidate = [&app](bool& /*cancel*/) { Anzeige_Aktualisieren(app); };
+  }
+  for (rt::TextBox* t : selectOnFocusFields(f)) {
+    t->onGotFocus = [&app, t] { selectOnFocus(app, *t); };
+  }
+}
 
 }  // namespace mirl

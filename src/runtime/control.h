@@ -51,6 +51,7 @@ enum class Prop {
   Geometry,
   MousePointer,
   WindowState,
+  Focus,  // the form's focused control changed
 };
 
 class Control {

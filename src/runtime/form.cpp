@@ -129,12 +129,14 @@ bool Form::moveFocus(Control& target) {
     if (!target.canTakeFocus()) return false;
     if (focused_ == &target) return true;
     focused_ = nullptr;
+    notifyForm(Prop::Focus);
     if (from->onLostFocus) {
       auto handler = from->onLostFocus;
       handler();
     }
   }
   focused_ = &target;
+  notifyForm(Prop::Focus);
   if (target.onGotFocus) {
     auto handler = target.onGotFocus;
     handler();
@@ -153,6 +155,7 @@ bool Form::leaveFocus() {
   if (cancel) return false;
   if (focused_ != from) return true;
   focused_ = nullptr;
+  notifyForm(Prop::Focus);
   if (from->onLostFocus) {
     auto handler = from->onLostFocus;
     handler();
@@ -161,7 +164,10 @@ bool Form::leaveFocus() {
 }
 
 void Form::forgetFocus(const Control& c) {
-  if (focused_ == &c) focused_ = nullptr;
+  if (focused_ == &c) {
+    focused_ = nullptr;
+    notifyForm(Prop::Focus);
+  }
 }
 
 bool Form::acceptsUserInput(const Control* c) const {

@@ -5,6 +5,30 @@
 
 namespace mirl {
 
+namespace {
+
+// The windows of the application: how to reach each one (load: load it when
+// it loads on first access) and how the user closes it.
+struct Window {
+  std::string_view name;
+  rt::Form* (*get)(App& app, bool load);
+  bool (*close)(App& app);
+};
+
+const Window kWindows[] = {
+    {"frm_Main", [](App& a, bool load) -> rt::Form* { return load || !a.closed() ? &a.main() : nullptr; },
+     [](App& a) { return a.requestClose(); }},
+};
+
+const Window* findWindow(std::string_view name) {
+  for (const Window& w : kWindows) {
+    if (w.name == name) return &w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 App::App(const Config& config)
     : rt_(*config.host, config.registryFile, config.programFolder), main_(std::make_unique<FrmMain>()) {
   wireMainWindow(*this);
@@ -31,6 +55,23 @@ bool App::requestClose() {
   main_->setVisible(false);
   closed_ = true;
   return true;
+}
+
+rt::Form* App::findForm(std::string_view name) {
+  const Window* w = findWindow(name);
+  return w ? w->get(*this, true) : nullptr;
+}
+
+rt::Form* App::loadedForm(std::string_view name) {
+  const Window* w = findWindow(name);
+  return w ? w->get(*this, false) : nullptr;
+}
+
+bool App::hasForm(std::string_view name) { return findWindow(name) != nullptr; }
+
+bool App::closeForm(std::string_view name) {
+  const Window* w = findWindow(name);
+  return w && w->close(*this);
 }
 
 }  // namespace mirl

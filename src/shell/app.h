@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "conversions/conversion_state.h"
 #include "flavours/flavour_table.h"
@@ -32,6 +33,18 @@ class App {
   // frm_Main: built (hidden, with its design-time values) with the
   // application; start() runs its start-up.
   FrmMain& main() { return *main_; }
+
+  // The windows by name, for the scenario driver and the tests; nullptr for
+  // a name that is no window of the application. A window that loads on
+  // first access is loaded by findForm, as code touching it does;
+  // loadedForm only looks (nullptr while the window is not loaded).
+  rt::Form* findForm(std::string_view name);
+  rt::Form* loadedForm(std::string_view name);
+  static bool hasForm(std::string_view name);
+  // The user closes the window: its unload sequence (for frm_Main the
+  // whole shut-down, requestClose). False when the close was refused or the
+  // window is no window of the application.
+  bool closeForm(std::string_view name);
 
   rt::Runtime& rt() { return rt_; }
   rt::Host& host() { return rt_.host(); }

@@ -1,0 +1,156 @@
+#include "model/sum_checks.h"
+
+#include "model/field_value.h"
+#include "runtime/number.h"
+#include "shell/app.h"
+
+namespace mirl {
+
+namespace {
+
+constexpr double kHundred = 100.0;
+constexpr double kFlavourLimit = 99.0;
+constexpr const char* kTipPattern = "##0.00";
+
+// A field's number, 0 when the text is no number.
+double readOrZero(const rt::TextBox& box) {
+  double v = 0;
+  readField(box, v);
+  return v;
+}
+
+// A target field rounded to two decimals: formatted with "0.00" and read
+// back; 0 when the text is no number.
+double readRounded2(const rt::TextBox& box) {
+  double v = 0;
+  if (readField(box, v)) {
+    if (auto r = rt::num::parse(rt::num::format(v, "0.00"))) return *r;
+  }
+  return 0;
+}
+
+void mark(rt::Label& label, rt::Color color, const std::string& tip) {
+  label.setForeColor(color);
+  label.setToolTipText(tip);
+}
+
+bool nicotineCounts(App& app) { return app.main().mnu_Service_HundertProzentN->Checked(); }
+
+}  // namespace
+
+std::string Summe_Tooltip(const MessageTable& texts, double d) {
+  if (d > 0) return texts[Msg::Tip_Es_Fehlen] + rt::num::format(d, kTipPattern) + "%";
+  if (d < 0) return rt::num::format(-d, kTipPattern) + texts[Msg::Tip_Zu_Viel];
+  return {};
+}
+
+// --- bases -------------------------------------------------------------------
+
+void Basis_Summe_Pruefen(App& app, int slot) {
+  const BaseSlot& b = app.main().basis[static_cast<size_t>(slot)];
+  const double pg = readOrZero(*b.txt_PG_Prozent);
+  const double vg = readOrZero(*b.txt_VG_Prozent);
+  const double wasser = readOrZero(*b.txt_Wasser_Prozent);
+  const double sonst = readOrZero(*b.txt_Sonst_Prozent);
+  const double mgml = readOrZero(*b.txt_mg_ml);
+
+  double sum = pg + vg + wasser + sonst;
+  if (nicotineCounts(app)) sum = sum + mgml / 10;
+
+  if (sum == kHundred) {
+    Basis_Summe_Anzeigen(app, slot, kSumNormal, 0, kSumNormal);
+  } else {
+    Basis_Summe_Anzeigen(app, slot, kSumRed, kHundred - sum, kSumNormal);
+  }
+}
+
+void Basis_Summe_Anzeigen(App& app, int slot, rt::Color color, double difference, rt::Color normal) {
+  const BaseSlot& b = app.main().basis[static_cast<size_t>(slot)];
+  const std::string tip = Summe_Tooltip(app.texts, difference);
+  if (nicotineCounts(app)) {
+    mark(*b.lbl_mg_ml, color, tip);
+  } else {
+    mark(*b.lbl_mg_ml, normal, {});
+  }
+  for (rt::Label* l : b.percentLabels()) l->setForeColor(color);
+  for (rt::Label* l : b.percentLabels()) l->setToolTipText(tip);
+}
+
+// --- target ------------------------------------------------------------------
+
+void Berechnung_Summe_Pruefen(App& app) {
+  FrmMain& f = app.main();
+  const double n = readRounded2(*f.txt_Berechnung_Prozent_N);
+  const double pg = readRounded2(*f.txt_Berechnung_Prozent_PG);
+  const double vg = readRounded2(*f.txt_Berechnung_Prozent_VG);
+  const double wasser = readRounded2(*f.txt_Berechnung_Prozent_Wasser);
+  const double sonst = readRounded2(*f.txt_Berechnung_Prozent_Sonst);
+  const double flavours = readRounded2(*f.txt_AllAromaProzent);
+
+  // Nicotine first, then the flavour share, then the four percentages.
+  double sum = 0;
+  if (nicotineCounts(app)) sum = sum + n / 10;
+  if (f.chk_AllAromaProzent->Value() == 1) sum = sum + flavours;
+  sum = sum + pg;
+  sum = sum + vg;
+  sum = sum + wasser;
+  sum = sum + sonst;
+
+  if (sum == kHundred) {
+    Berechnung_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
+  } else {
+    Berechnung_Summe_Anzeigen(app, kSumRed, kHundred - sum, kSumNormal);
+  }
+}
+
+void Berechnung_Summe_Anzeigen(App& app, rt::Color color, double difference, rt::Color normal) {
+  FrmMain& f = app.main();
+  const std::string tip = Summe_Tooltip(app.texts, difference);
+  if (nicotineCounts(app)) {
+    mark(*f.lbl_Berechnung_Prozent_N, color, tip);
+  } else {
+    mark(*f.lbl_Berechnung_Prozent_N, normal, {});
+  }
+  if (f.chk_AllAromaProzent->Value() == 1) {
+    mark(*f.lbl_Berechnung_AllAromen_Prozent, color, tip);
+  } else {
+    mark(*f.lbl_Berechnung_AllAromen_Prozent, normal, {});
+  }
+  const std::array<rt::Label*, 4> labels = {f.lbl_Berechnung_Prozent_PG, f.lbl_Berechnung_Prozent_VG,
+                                            f.lbl_Berechnung_Prozent_Wasser, f.lbl_Berechnung_Prozent_Sonst};
+  for (rt::Label* l : labels) l->setForeColor(color);
+  for (rt::Label* l : labels) l->setToolTipText(tip);
+}
+
+// --- flavours ----------------------------------------------------------------
+
+void Aromen_Summe_Pruefen(App& app) {
+  FrmMain& f = app.main();
+  double sum = 0;
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    const FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+    if (r.chk_Aroma->Value() == 1) sum = sum + readOrZero(*r.txt_Aroma_Menge);
+  }
+  if (sum <= kFlavourLimit) {
+    Aromen_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
+  } else {
+    Aromen_Summe_Anzeigen(app, kSumRed, kFlavourLimit - sum, kSumNormal);
+  }
+}
+
+void Aromen_Summe_Anzeigen(App& app, rt::Color color, double difference, rt::Color normal) {
+  FrmMain& f = app.main();
+  // Every ticked row shows the excess of the total.
+  std::string tip;
+  if (difference != 0) tip = rt::num::format(-difference, kTipPattern) + app.texts[Msg::Tip_Zu_Viel];
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+    if (r.chk_Aroma->Value() == 1) {
+      mark(*r.lbl_Aroma_Mengenbezeichnung, color, tip);
+    } else {
+      mark(*r.lbl_Aroma_Mengenbezeichnung, normal, {});
+    }
+  }
+}
+
+}  // namespace mirl

@@ -1,0 +1,15 @@
+#pragma once
+// Replacing a file's content so that no crash leaves half a file behind.
+#include <filesystem>
+#include <string_view>
+
+namespace mirl::rt {
+
+// Writes the bytes to a new temporary file in the target's folder and renames
+// it over the target (a symbolic link is followed to the file it names). The
+// folder must exist. A target that is read-only (no write permission bit, or
+// not writable for this process) or a folder is refused. False when anything
+// fails; the target is unchanged then and no temporary file is left.
+bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content);
+
+}  // namespace mirl::rt

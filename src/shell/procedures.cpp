@@ -1,0 +1,58 @@
+// The public procedures without arguments that scenarios and tests may run
+// by name. Each subsystem adds one line per procedure.
+#include <string_view>
+
+#include "flavours/flavour_table.h"
+#include "model/base_prices.h"
+#include "model/enable_modes.h"
+#include "model/live.h"
+#include "model/quantity_lists.h"
+#include "model/refresh.h"
+#include "model/sum_checks.h"
+#include "shell/app.h"
+#include "shell/lifecycle.h"
+#include "shell/scripting.h"
+#include "support/language.h"
+
+namespace mirl {
+
+namespace {
+
+struct Procedure {
+  std::string_view name;
+  void (*run)(App&);
+};
+
+const Procedure kProcedures[] = {
+    {"Aromen_Tabelle_Standardwerte", [](App& a) { Aromen_Tabelle_Standardwerte(a.flavours); }},
+    {"frm_Main_Form_Load", [](App& a) { frm_Main_Form_Load(a); }},
+    {"Live_Menge_Summieren", [](App& a) { Live_Menge_Summieren(a); }},
+    {"Preis_Berechnen_Live", [](App& a) { Preis_Berechnen_Live(a); }},
+    {"Preis_Berechnen_Berechnung", [](App& a) { Preis_Berechnen_Berechnung(a); }},
+    {"Live_Analyse_Aktualisieren", [](App& a) { Live_Analyse_Aktualisieren(a); }},
+    {"Live_Viskositaet_Berechnen", [](App& a) { Live_Viskositaet_Berechnen(a); }},
+    {"Hintergrundfarben_Setzen", [](App& a) { Hintergrundfarben_Setzen(a); }},
+    {"Anzeige_Aktualisieren", [](App& a) { Anzeige_Aktualisieren(a); }},
+    {"Mengenauswahl_Fuellen", [](App& a) { Mengenauswahl_Fuellen(a); }},
+    {"Aromen_Freigabe_Aktualisieren", [](App& a) { Aromen_Freigabe_Aktualisieren(a); }},
+    {"Modus_Freigabe_Aktualisieren", [](App& a) { Modus_Freigabe_Aktualisieren(a); }},
+    {"Basis_Preis_Summen_Berechnen", [](App& a) { Basis_Preis_Summen_Berechnen(a); }},
+    {"Berechnung_Summe_Pruefen", [](App& a) { Berechnung_Summe_Pruefen(a); }},
+    {"Aromen_Summe_Pruefen", [](App& a) { Aromen_Summe_Pruefen(a); }},
+    {"Sprache_Deutsch_Laden", [](App& a) { Sprache_Deutsch_Laden(a); }},
+    {"Sprache_English_Laden", [](App& a) { Sprache_English_Laden(a); }},
+};
+
+}  // namespace
+
+bool callProcedure(App& app, std::string_view name) {
+  for (const Procedure& p : kProcedures) {
+    if (p.name == name) {
+      p.run(app);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace mirl
