@@ -1,7 +1,8 @@
 #include "runtime/codepage.h"
 
 #include <array>
-#include <cstdint>
+
+#include "runtime/utf8_codec.h"
 
 namespace mirl::rt::cp1252 {
 namespace {
@@ -30,57 +31,15 @@ int byteOf(char32_t cp) {
   return -1;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-// Decodes one well-formed UTF-8 sequence at s[i]; returns its length, or 0
-// when the bytes there are no well-formed sequence (overlong forms,
-// surrogates and values beyond U+10FFFF included).
-size_t decode(std::string_view s, size_t i, char32_t& cp) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  size_t len = 0;
-  char32_t min = 0;
-  if (b0 < 0x80) {
-    cp = b0;
-    return 1;
-  } else if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (s.size() - i < len) return 0;
-  for (size_t k = 1; k < len; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return len;
-}
-
 }  // namespace
 
-std::string fromUtf8(std::string_view utf8) {
+std::string fromUtf8(std::string_view text) {
   std::string out;
-  out.reserve(utf8.size());
+  out.reserve(text.size());
   size_t i = 0;
-  while (i < utf8.size()) {
+  while (i < text.size()) {
     char32_t cp = 0;
-    const size_t len = decode(utf8, i, cp);
+    const size_t len = utf8::decode(text, i, cp);
     if (len == 0) {
       out += '?';  // one mark per byte that starts no valid sequence
       ++i;
@@ -96,7 +55,7 @@ std::string fromUtf8(std::string_view utf8) {
 std::string toUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 4);
-  for (char c : bytes) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+  for (char c : bytes) utf8::append(out, codePointOf(static_cast<unsigned char>(c)));
   return out;
 }
 

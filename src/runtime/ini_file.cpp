@@ -1,11 +1,10 @@
 #include "runtime/ini_file.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
-#include "runtime/atomic_file.h"
 #include "runtime/codepage.h"
+#include "runtime/file_io.h"
 
 namespace mirl::rt::ini {
 namespace {
@@ -124,19 +123,6 @@ Place locate(const std::vector<Line>& lines, std::string_view section, std::stri
   return place;
 }
 
-std::optional<std::string> readFile(const std::filesystem::path& file) {
-  std::FILE* f = std::fopen(file.c_str(), "rb");
-  if (f == nullptr) return std::nullopt;
-  std::string text;
-  char buffer[65536];
-  size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return text;
-}
-
 // A name or value to be written: in the code page, cut at a NUL, and with
 // CR and LF as blanks so that it stays on its line.
 std::string forFile(std::string_view utf8) {
@@ -165,7 +151,7 @@ std::string readDefault(std::string_view defaultValue) {
 
 std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key,
                  std::string_view defaultValue) {
-  const std::optional<std::string> text = readFile(file);
+  const std::optional<std::string> text = readWholeFile(file);
   if (!text) return readDefault(defaultValue);
   const std::string sectionName = forFile(section);
   const std::string keyName = forFile(key);
@@ -196,7 +182,7 @@ bool write(const std::filesystem::path& file, std::string_view section, std::str
   std::error_code ec;
   std::string text;
   if (std::filesystem::exists(file, ec)) {
-    std::optional<std::string> old = readFile(file);
+    std::optional<std::string> old = readWholeFile(file);
     if (!old) return false;  // its content could not be kept
     text = std::move(*old);
   } else if (ec) {

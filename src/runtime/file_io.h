@@ -1,9 +1,16 @@
 #pragma once
-// Replacing a file's content so that no crash leaves half a file behind.
+// Reading a whole file, and replacing a file's content so that no crash
+// leaves half a file behind.
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace mirl::rt {
+
+// The file's bytes; nothing when it cannot be read (missing, a folder, no
+// permission).
+std::optional<std::string> readWholeFile(const std::filesystem::path& file);
 
 // Writes the bytes to a new temporary file in the target's folder and renames
 // it over the target (a symbolic link is followed to the file it names). The

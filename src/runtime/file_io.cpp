@@ -1,6 +1,7 @@
-#include "runtime/atomic_file.h"
+#include "runtime/file_io.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <string>
@@ -39,6 +40,19 @@ int openTemporary(const std::filesystem::path& folder, const std::string& name,
 }
 
 }  // namespace
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
+  std::FILE* f = std::fopen(file.c_str(), "rb");
+  if (f == nullptr) return std::nullopt;
+  std::string text;
+  char buffer[16384];
+  size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
+  return text;
+}
 
 bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content) {
   std::error_code ec;

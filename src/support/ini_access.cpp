@@ -1,0 +1,22 @@
+#include "support/ini_access.h"
+
+#include "runtime/ini_file.h"
+
+namespace mirl {
+
+std::string INI_Lesen(const std::filesystem::path& file, std::string_view section,
+                      std::string_view key, std::string_view defaultValue) {
+  return rt::ini::read(file, section, key, defaultValue);
+}
+
+void INI_Schreiben(const std::filesystem::path& file, std::string_view section,
+                   std::string_view key, std::string_view value) {
+  INI_Schreiben_Ergebnis(file, section, key, value);
+}
+
+bool INI_Schreiben_Ergebnis(const std::filesystem::path& file, std::string_view section,
+                            std::string_view key, std::string_view value) {
+  return rt::ini::write(file, section, key, value);
+}
+
+}  // namespace mirl
