@@ -2,6 +2,8 @@
 // by name. Each subsystem adds one line per procedure.
 #include <string_view>
 
+#include "conversions/handlers.h"
+#include "conversions/nicotine_flavours.h"
 #include "flavours/flavour_table.h"
 #include "model/base_prices.h"
 #include "model/enable_modes.h"
@@ -12,6 +14,8 @@
 #include "shell/app.h"
 #include "shell/lifecycle.h"
 #include "shell/scripting.h"
+#include "solver/approximation.h"
+#include "solver/hit_search.h"
 #include "support/language.h"
 
 namespace mirl {
@@ -39,8 +43,13 @@ const Procedure kProcedures[] = {
     {"Basis_Preis_Summen_Berechnen", [](App& a) { Basis_Preis_Summen_Berechnen(a); }},
     {"Berechnung_Summe_Pruefen", [](App& a) { Berechnung_Summe_Pruefen(a); }},
     {"Aromen_Summe_Pruefen", [](App& a) { Aromen_Summe_Pruefen(a); }},
+    {"Berechnung_Treffersuche", [](App& a) { Berechnung_Treffersuche(a); }},
+    {"Annaeherung_Suche_V1", [](App& a) { a.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(a); }},
     {"Sprache_Deutsch_Laden", [](App& a) { Sprache_Deutsch_Laden(a); }},
     {"Sprache_English_Laden", [](App& a) { Sprache_English_Laden(a); }},
+    {"chk_AllAromaProzent_Imitate", [](App& a) { chk_AllAromaProzent_Imitate(a); }},
+    {"Alle_Aromen_HundertProzentN_Umrechnen", [](App& a) { Alle_Aromen_HundertProzentN_Umrechnen(a); }},
+    {"Alle_Aromen_HundertProzentN_Rueckrechnen", [](App& a) { Alle_Aromen_HundertProzentN_Rueckrechnen(a); }},
 };
 
 }  // namespace

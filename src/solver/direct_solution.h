@@ -1,9 +1,26 @@
 #pragma once
+#include "solver/solver_state.h"
+
 namespace mirl {
 class App;
 
-// The direct solution: with takeOver false it only offers (sets the
-// calculate button's caption); with true it writes the amounts.
+// The direct solution: picks a nicotine, a PG, a VG and a water base among
+// the ticked bases and computes their amounts in closed form, the counted
+// flavours first. With takeOver false it only offers: the calculate
+// button's caption tells whether a result passes the check. With true it
+// writes the amounts of a result that passes.
 void Schnell_Loesung_Berechnen(App& app, bool takeOver);
+
+// True when no amount of the block is below 0, the composition of its
+// mixture equals the target and its amounts add up to the target total
+// exactly.
+bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block);
+
+// Composition of the mixture of the block's amounts (ticked bases, ticked
+// flavours) relative to the target total: nicotine in mg/ml rounded to one
+// decimal, the four shares in % rounded to two. The outputs keep their
+// values when the target total is 0.
+void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, double& N, double& PG, double& VG,
+                                        double& W, double& S);
 
 }  // namespace mirl

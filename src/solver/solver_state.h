@@ -2,6 +2,7 @@
 // The solver's shared state: the proposal record, the two proposal lists,
 // the index of the proposal shown and of the last one, and the flags.
 #include <array>
+#include <cstddef>
 
 namespace mirl {
 
@@ -9,8 +10,8 @@ namespace mirl {
 // 100 ml (7), millilitres of flavours 1 to 7 (8-14), score (15).
 struct Vorschlag_Datensatz {
   std::array<double, 15> f{};
-  double& operator()(int field) { return f[static_cast<size_t>(field - 1)]; }
-  double operator()(int field) const { return f[static_cast<size_t>(field - 1)]; }
+  double& operator()(int field) { return f[static_cast<std::size_t>(field - 1)]; }
+  double operator()(int field) const { return f[static_cast<std::size_t>(field - 1)]; }
   bool operator==(const Vorschlag_Datensatz&) const = default;
 };
 

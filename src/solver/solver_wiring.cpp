@@ -1,8 +1,14 @@
 #include "shell/app.h"
 #include "shell/wiring.h"
+#include "solver/calculate_button.h"
 
 namespace mirl {
 
-void wireSolverHandlers(App&) {}
+void wireSolverHandlers(App& app) {
+  FrmMain& w = app.main();
+  w.btn_Berechnung->onClick = [&app] { frm_Main_btn_Berechnung_Click(app); };
+  w.btn_L->onClick = [&app] { frm_Main_btn_L_Click(app); };
+  w.btn_R->onClick = [&app] { frm_Main_btn_R_Click(app); };
+}
 
 }  // namespace mirl

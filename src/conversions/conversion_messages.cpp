@@ -1,0 +1,17 @@
+#include "conversions/conversion_messages.h"
+
+#include <string>
+
+#include "shell/app.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+void reportConversionError(App& app, Msg text, Msg title, Msg status, std::string_view suffix) {
+  if (!app.main().mnu_Service_MsgBox->Checked()) {
+    app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
+  }
+  Statusleiste_Text(app, app.texts[status] + std::string(suffix));
+}
+
+}  // namespace mirl

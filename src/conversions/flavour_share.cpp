@@ -1,0 +1,189 @@
+// Moving the flavour share into (AH) and out of (AE) the target composition.
+// Sums compared with 100 add the two-decimal value of each term in a fixed
+// order and compare exactly; converted values keep seven decimals.
+#include "conversions/flavour_share.h"
+
+#include "conversions/conversion_messages.h"
+#include "conversions/flavour_contributions.h"
+#include "conversions/rounding.h"
+#include "model/refresh.h"
+#include "runtime/number.h"
+#include "shell/app.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+namespace {
+
+bool nicotineCounts(App& app) { return app.main().mnu_Service_HundertProzentN->Checked(); }
+
+ConvResult refuse(App& app, const char* code, Msg text, Msg title, Msg status) {
+  reportConversionError(app, text, title, status);
+  return {ConvStatus::Refused, code};
+}
+
+ConvResult refuseTooMuchFlavour(App& app) {
+  return refuse(app, "AE-ZA", Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
+}
+
+// Inside the window around 100 that the nicotine strength absorbs (both
+// ends open, 100 itself excluded).
+bool nicotineWindow(double x) { return (x > 99.96 && x < 100) || (x > 100 && x < 100.04); }
+
+void roundPercents(double& PG, double& VG, double& W, double& S) {
+  PG = r2(PG);
+  VG = r2(VG);
+  W = r2(W);
+  S = r2(S);
+}
+
+// Sets the strength to what the other parts leave of 100 %; a negative
+// strength becomes 0. True when N changed.
+bool nicotineTakesRest(double& N, double rest) {
+  const double before = N;
+  N = (100 - rest) * 10;
+  if (N < 0) N = 0;
+  return N != before;
+}
+
+// Puts the flavours in: scaled to the bases' part, plus what the flavours
+// bring themselves.
+double inPercent(double X, double F, double brought) { return r7(((100 - F) * X) / 100 + brought); }
+double inNicotine(double N, double F, double brought) { return r7((((N / 10) * (100 - F)) / 100) * 10 + brought); }
+
+// The contributions that AE subtracts: the flavours as they stood before
+// row k's click, or with row k at its previous percentage.
+using Contribution = double (*)(App&, double, int);
+struct Contributions {
+  Contribution N, PG, VG, W, S;
+};
+constexpr Contributions kBeforeClick{Summe_Aromen_N_Vor_Klick, Summe_Aromen_PG_Vor_Klick, Summe_Aromen_VG_Vor_Klick,
+                                     Summe_Aromen_Wasser_Vor_Klick, Summe_Aromen_Sonst_Vor_Klick};
+constexpr Contributions kPrevious{Summe_Aromen_N_Alt, Summe_Aromen_PG_Alt, Summe_Aromen_VG_Alt, Summe_Aromen_Wasser_Alt,
+                                  Summe_Aromen_Sonst_Alt};
+
+double outPercent(double X, double F, double brought) {
+  X = (X * 100) / (100 - F);
+  X = X - brought;
+  X = r7(X);
+  return X < 0 ? 0 : X;
+}
+double outNicotine(double N, double F, double brought) {
+  N = (((N / 10) * 100) / (100 - F)) * 10;
+  N = N - brought;
+  N = r7(N);
+  return N < 0 ? 0 : N;
+}
+
+}  // namespace
+
+ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, double& VG, double& W, double& S,
+                                 double B) {
+  if (F == 0) return {};
+  if (F > 99) return refuseTooMuchFlavour(app);
+
+  ConvResult result{ConvStatus::Converted, {}};
+  const bool withNicotine = nicotineCounts(app);
+  if (withNicotine) {
+    if (r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+      result = refuse(app, "AH-1", Msg::Msg_AH1_Text, Msg::Msg_AH1_Titel, Msg::Msg_AH1_Status);
+    } else {
+      N = inNicotine(N, F, Summe_Aromen_N(app));
+      PG = inPercent(PG, F, Summe_Aromen_PG(app));
+      VG = inPercent(VG, F, Summe_Aromen_VG(app));
+      W = inPercent(W, F, Summe_Aromen_Wasser(app));
+      S = inPercent(S, F, Summe_Aromen_Sonst(app));
+    }
+  } else {
+    Rundungsfehler_Ausgleichen(PG, VG, W, S, 0);
+    if (r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+      result = refuse(app, "AH-2", Msg::Msg_AH2_Text, Msg::Msg_AH2_Titel, Msg::Msg_AH2_Status);
+    } else {
+      PG = inPercent(PG, F, Summe_Aromen_PG(app));
+      VG = inPercent(VG, F, Summe_Aromen_VG(app));
+      W = inPercent(W, F, Summe_Aromen_Wasser(app));
+      S = inPercent(S, F, Summe_Aromen_Sonst(app));
+      N = inNicotine(N, F, Summe_Aromen_N(app));
+    }
+  }
+
+  // Final compensation, also after a refused check.
+  bool compensated = false;
+  if (withNicotine) {
+    const double x = r2(r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) + r2(N / 10));
+    if (nicotineWindow(x)) compensated = nicotineTakesRest(N, r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S));
+  } else if (r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    for (int pass = 0; pass < 2; ++pass) {
+      if (Rundungsfehler_Ausgleichen(PG, VG, W, S, r2(B))) compensated = true;
+      roundPercents(PG, VG, W, S);
+    }
+  }
+  // The hint only when a value was adjusted, and never over a refusal.
+  if (compensated && !result.refused()) Statusleiste_Text(app, app.texts[Msg::Msg_AH_Rundung_Status]);
+  return result;
+}
+
+ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, double& VG, double& W, double& S,
+                                  double B, int k, bool previous) {
+  if (F == 0) return {};
+  if (F > 99) return refuseTooMuchFlavour(app);
+
+  const Contributions& c = previous ? kPrevious : kBeforeClick;
+  ConvResult result{ConvStatus::Converted, {}};
+  const bool withNicotine = nicotineCounts(app);
+  if (withNicotine) {
+    if (r2(B) + r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+      result = refuse(app, "AE-1", Msg::Msg_AE1_Text, Msg::Msg_AE1_Titel, Msg::Msg_AE1_Status);
+    } else {
+      N = outNicotine(N, F, c.N(app, F, k));
+      PG = outPercent(PG, F, c.PG(app, F, k));
+      VG = outPercent(VG, F, c.VG(app, F, k));
+      W = outPercent(W, F, c.W(app, F, k));
+      S = outPercent(S, F, c.S(app, F, k));
+    }
+  } else {
+    Rundungsfehler_Ausgleichen(PG, VG, W, S, r2(B));
+    if (r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+      result = refuse(app, "AE-2", Msg::Msg_AE2_Text, Msg::Msg_AE2_Titel, Msg::Msg_AE2_Status);
+    } else {
+      PG = outPercent(PG, F, c.PG(app, F, k));
+      VG = outPercent(VG, F, c.VG(app, F, k));
+      W = outPercent(W, F, c.W(app, F, k));
+      S = outPercent(S, F, c.S(app, F, k));
+      N = outNicotine(N, F, c.N(app, F, k));
+    }
+  }
+
+  // Final compensation, also after a refused check.
+  bool compensated = false;
+  if (withNicotine) {
+    const double x = r2(r2(PG) + r2(VG) + r2(W) + r2(S) + r2(N / 10));
+    if (nicotineWindow(x)) compensated = nicotineTakesRest(N, r2(PG) + r2(VG) + r2(W) + r2(S));
+    roundPercents(PG, VG, W, S);
+    N = r1(N);
+    for (int pass = 0; pass < 2; ++pass) {
+      Rundungsfehler_Ausgleichen(PG, VG, W, S, N / 10);
+      roundPercents(PG, VG, W, S);
+      N = r1(N);
+    }
+  } else if (r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    for (int pass = 0; pass < 2; ++pass) {
+      if (Rundungsfehler_Ausgleichen(PG, VG, W, S, 0)) compensated = true;
+      roundPercents(PG, VG, W, S);
+    }
+  }
+  if (compensated && !result.refused()) Statusleiste_Text(app, app.texts[Msg::Msg_AE_Rundung_Status]);
+  return result;
+}
+
+void Berechnung_Werte_Schreiben(App& app, double N, double PG, double VG, double W, double S) {
+  FrmMain& f = app.main();
+  f.txt_Berechnung_Prozent_N->setText(rt::num::plain(N));
+  f.txt_Berechnung_Prozent_PG->setText(rt::num::plain(PG));
+  f.txt_Berechnung_Prozent_VG->setText(rt::num::plain(VG));
+  f.txt_Berechnung_Prozent_Wasser->setText(rt::num::plain(W));
+  f.txt_Berechnung_Prozent_Sonst->setText(rt::num::plain(S));
+  Anzeige_Aktualisieren(app);
+}
+
+}  // namespace mirl

@@ -1,0 +1,156 @@
+#include "solver/approximation.h"
+
+#include <array>
+
+#include "conversions/flavour_sums.h"
+#include "model/field_value.h"
+#include "shell/app.h"
+#include "solver/base_record.h"
+#include "solver/nearness.h"
+#include "solver/proposals.h"
+#include "solver/rescale.h"
+#include "solver/search_common.h"
+#include "solver/show_proposal.h"
+#include "solver/solver_messages.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+namespace {
+
+// The grid of the approximation. Every pass of every loop re-reads its
+// base's tick box (the message loop runs in between); a ticked base mixes
+// and inserts the current combination, an unticked one takes 0 parts and
+// ends its loop after this pass. Every pass then polls the cancel request,
+// and loops 1 to 5 yield once more (the insertion itself yields too).
+class NearGrid {
+ public:
+  NearGrid(App& app, const Basis_Satz& bases, int N, int progressSlot, double targetScore)
+      : app_(app),
+        loop_(app.loop()),
+        w_(app.main()),
+        rec_(bases),
+        N_(N),
+        progressSlot_(progressSlot),
+        targetScore_(targetScore) {}
+
+  // False when the search was cancelled.
+  bool run() { return level(0); }
+
+ private:
+  bool level(int k) {
+    for (int i = 0; i <= N_; ++i) {
+      if (w_.basis[k].chk->Value() != 0) {
+        rec_[k].Menge = i;
+        const Basis_Datensatz mix = Mischung_Berechnen(rec_);
+        Vorschlag_Datensatz candidate;
+        for (int s = 0; s < kBaseSlots; ++s) candidate(s + 1) = rec_[s].Menge;
+        candidate(15) = Viskositaet_Mischung(app_.model, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
+                                             mix.Wasser_Prozent, mix.Sonst_Prozent);
+        Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
+      } else {
+        rec_[k].Menge = 0;
+        i = N_;
+      }
+      if (app_.solver.Berechnung_Abbrechen) return false;
+      if (k + 1 < kBaseSlots) loop_.DoEvents();
+      if (k == progressSlot_) Fortschritt_Setzen(app_, i);
+      if (k + 1 < kBaseSlots && !level(k + 1)) return false;
+    }
+    return true;
+  }
+
+  App& app_;
+  rt::EventLoop& loop_;
+  FrmMain& w_;
+  Basis_Satz rec_;
+  const int N_;
+  const int progressSlot_;
+  const double targetScore_;
+};
+
+// The flavours counted inside the target would leave the bases nothing (or
+// less than 1 %): reported as the flavour-share conversion reports it.
+bool Aromen_Zu_Viel(App& app) {
+  if (app.main().chk_AllAromaProzent->Value() != 1) return false;
+  if (!(Summe_Aromen_Prozent(app) > 99)) return false;
+  Meldung_Zeigen(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
+  return true;
+}
+
+}  // namespace
+
+bool Annaeherung_Suche_V1(App& app) {
+  FrmMain& w = app.main();
+  SolverState& st = app.solver;
+
+  st.Vorschlag_Letzter_Index = 0;
+  st.Vorschlag_Index = 0;
+  Vorschlaege_Loeschen(st.Vorschlagsliste);
+  Vorschlaege_Loeschen(st.Trefferliste);
+
+  if (Aromen_Zu_Viel(app)) {
+    w.setMousePointer(0);
+    return false;
+  }
+
+  w.setMousePointer(11);
+
+  // The target as entered: no flavour share taken out, no rounding.
+  double N = 0, PG = 0, VG = 0, W = 0, S = 0;
+  if (auto n = fieldNumber(*w.txt_Berechnung_Prozent_N)) N = *n / 10;
+  readField(*w.txt_Berechnung_Prozent_PG, PG);
+  readField(*w.txt_Berechnung_Prozent_VG, VG);
+  readField(*w.txt_Berechnung_Prozent_Wasser, W);
+  readField(*w.txt_Berechnung_Prozent_Sonst, S);
+  const double targetScore = Viskositaet_Mischung(app.model, N, PG, VG, W, S);
+
+  Basis_Satz bases{};
+  int count = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    if (w.basis[s].chk->Value() == 0) continue;
+    ++count;
+    Basis_Zusammensetzung_Lesen(w.basis[s], bases[s]);
+  }
+  const int parts = Teile_Je_Basis(count);
+
+  Statusleiste_Text(app, "");
+  Fortschritt_Starten(app, parts);
+
+  // The first ticked of the first four slots drives the progress bar; when
+  // none is, the fifth loop does while the sixth base is ticked.
+  int progressSlot = -1;
+  for (int s = 0; s < 4 && progressSlot < 0; ++s) {
+    if (w.basis[s].chk->Value() != 0) progressSlot = s;
+  }
+  if (progressSlot < 0 && w.basis[VPG_Basis].chk->Value() != 0) progressSlot = VG_Basis;
+
+  bool cancelled;
+  {
+    SearchLock lock(app);
+    cancelled = !NearGrid(app, bases, parts, progressSlot, targetScore).run();
+  }
+
+  // The insertion fills the places from the front: the proposals are the
+  // places up to the first empty one.
+  int filled = 0;
+  while (filled < kNearPlaces && st.Vorschlagsliste[filled](15) != 0) ++filled;
+
+  w.ProgressBar1->setVisible(false);
+  st.Vorschlag_Letzter_Index = filled - 1;
+  st.Vorschlag_Index = 0;
+  Vorschlaege_Auf_Menge_Umrechnen(app, st.Vorschlagsliste);
+  st.Vorschlaege_Vorhanden = true;
+  Vorschlag_Anzeigen(app, st.Vorschlagsliste, listIndex(st.Vorschlag_Index));
+  if (cancelled) {
+    Statusleiste_Text(app, Anzahl_Text(app, Msg::Msg_Abbruch_Status_Treffern_Vor, st.Vorschlag_Letzter_Index + 1,
+                                       Msg::Msg_Abbruch_Status_Treffern_Nach));
+  } else {
+    Statusleiste_Text(app, Anzahl_Text(app, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
+                                       Msg::Msg_Tiefe_Status_Treffer_Nach));
+  }
+  w.setMousePointer(0);
+  return true;
+}
+
+}  // namespace mirl

@@ -1,0 +1,253 @@
+#include "solver/direct_solution.h"
+
+#include <array>
+
+#include "model/base_prices.h"
+#include "model/field_value.h"
+#include "model/live.h"
+#include "model/validators.h"
+#include "runtime/number.h"
+#include "shell/app.h"
+
+namespace mirl {
+
+namespace {
+
+// Block fields: base slot s (0..5) is field s + 1, flavour k (1..7) field 7 + k.
+inline double& baseAmount(Vorschlag_Datensatz& b, int s) { return b(s + 1); }
+inline double baseAmount(const Vorschlag_Datensatz& b, int s) { return b(s + 1); }
+inline double& flavourAmount(Vorschlag_Datensatz& b, int k) { return b(7 + k); }
+inline double flavourAmount(const Vorschlag_Datensatz& b, int k) { return b(7 + k); }
+
+void roundWith(double value, const char* pattern, double& out) {
+  if (auto v = rt::num::parse(rt::num::format(value, pattern))) out = *v;
+}
+
+// True when the field holds a number equal to value.
+bool fieldEquals(const rt::TextBox& box, double value) {
+  auto v = fieldNumber(box);
+  return v && *v == value;
+}
+
+// Writes an amount as plain text and normalises it as an amount.
+void writeAmount(rt::TextBox& box, double value) {
+  box.setText(rt::num::plain(value));
+  Eingabe_Pruefen_Menge(box);
+}
+
+struct BaseValues {
+  double n = 0, p = 0, v = 0, w = 0;
+};
+
+// The closed form: the amounts go into a. False when a precondition fails
+// or a step finds no base for its share (the run stops there).
+bool Mengen_Berechnen(App& app, Vorschlag_Datensatz& a) {
+  FrmMain& w = app.main();
+  double T = 0, nT = 0, pT = 0, vT = 0;
+  readField(*w.txt_Berechnung_Menge, T);
+  if (auto v = fieldNumber(*w.txt_Berechnung_Prozent_N)) nT = *v / 10;
+  readField(*w.txt_Berechnung_Prozent_PG, pT);
+  readField(*w.txt_Berechnung_Prozent_VG, vT);
+  if (T < 1) return false;
+
+  // Roles: the strongest base is the nicotine base; among the others that
+  // are no stronger than the target, the one with the most PG, else VG,
+  // else water is a candidate for that share. Ties keep the earlier slot.
+  std::array<BaseValues, kBaseSlots> b{};
+  int K = 0;
+  double nMax = 0, pNic = 0, vNic = 0, pBest = 0, vBest = 0, wBest = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    const BaseSlot& slot = w.basis[s];
+    if (slot.chk->Value() == 0) continue;
+    ++K;
+    BaseValues& x = b[s];
+    if (auto v = fieldNumber(*slot.txt_mg_ml)) x.n = *v / 10;
+    readField(*slot.txt_PG_Prozent, x.p);
+    readField(*slot.txt_VG_Prozent, x.v);
+    readField(*slot.txt_Wasser_Prozent, x.w);
+    if (x.n > nMax) {
+      nMax = x.n;
+      pNic = x.p;
+      vNic = x.v;
+    } else if (x.p > pBest && x.n <= nT) {
+      pBest = x.p;
+    } else if (x.v > vBest && x.n <= nT) {
+      vBest = x.v;
+    } else if (x.w > wBest && x.n <= nT) {
+      wBest = x.w;
+    }
+  }
+  if (K < 2 || nMax < nT || pBest < pT) return false;
+
+  // Flavours counted inside the total get their share of it first.
+  std::array<double, kFlavourRows + 1> f{};
+  if (w.chk_AllAromaProzent->Value() != 0) {
+    for (int k = 1; k <= kFlavourRows; ++k) {
+      if (w.aroma[k].chk_Aroma->Value() == 0) continue;
+      if (auto pct = fieldNumber(*w.aroma[k].txt_Aroma_Menge)) f[k] = *pct * T / 100;
+      flavourAmount(a, k) = f[k];
+    }
+  }
+  const double F = f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
+  const auto& tab = app.flavours.Aromen_Tabelle;
+
+  double R = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    if (b[s].n > 0 && b[s].n == nMax) {
+      baseAmount(a, s) = nT / b[s].n * T;
+      R = T - baseAmount(a, s) - F;
+      break;
+    }
+  }
+  if (R == 0) return false;
+  double U = T - R;
+  double P = 0;
+
+  if (pBest > 0) {
+    double FPG = 0;
+    for (int k = 1; k <= kFlavourRows; ++k) FPG = FPG + f[k] * tab[k].PG;
+    int s = 0;
+    while (s < kBaseSlots && !(b[s].p == pBest && b[s].n < nMax)) ++s;
+    if (s == kBaseSlots) return false;
+    baseAmount(a, s) = T / b[s].p * pT - (U - F) / b[s].p * pNic - FPG / 100 + baseAmount(a, s);
+    P = P + baseAmount(a, s);
+  }
+
+  if (vBest > 0) {
+    double FVG = 0;
+    for (int k = 1; k <= kFlavourRows; ++k) FVG = FVG + f[k] * tab[k].VG;
+    int s = 0;
+    while (s < kBaseSlots && !(b[s].v == vBest && b[s].n < nMax)) ++s;
+    if (s == kBaseSlots) return false;
+    baseAmount(a, s) = T / b[s].v * vT - (U - F) / b[s].v * vNic - FVG / 100 + baseAmount(a, s);
+    U = U + baseAmount(a, s) + P;
+  } else {
+    U = U + P;
+  }
+
+  if (wBest > 0 && T > U) {
+    // Millilitres times per cent: not divided by 100, unlike PG and VG.
+    double FW = 0;
+    for (int k = 1; k <= kFlavourRows; ++k) FW = FW + f[k] * tab[k].W;
+    int s = 0;
+    while (s < kBaseSlots && !(b[s].w == wBest && b[s].n < nMax)) ++s;
+    if (s == kBaseSlots) return false;
+    baseAmount(a, s) = T - U + baseAmount(a, s) - FW;
+  }
+  return true;
+}
+
+// Writes the amounts of the ticked bases and, when counted, of the ticked
+// flavours; the block keeps the unrounded values.
+void Mengen_Schreiben(App& app, const Vorschlag_Datensatz& a) {
+  FrmMain& w = app.main();
+  for (int s = 0; s < kBaseSlots; ++s) {
+    if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, baseAmount(a, s));
+  }
+  if (w.chk_AllAromaProzent->Value() != 0) {
+    for (int k = 1; k <= kFlavourRows; ++k) {
+      if (w.aroma[k].chk_Aroma->Value() != 0) writeAmount(*w.aroma[k].txt_Aroma_Menge_ml, flavourAmount(a, k));
+    }
+  }
+}
+
+}  // namespace
+
+void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, double& N, double& PG, double& VG,
+                                        double& W, double& S) {
+  FrmMain& w = app.main();
+  double nic = 0, pg = 0, vg = 0, wa = 0, so = 0;
+  // Each term on its own: a field that gives no number adds nothing.
+  auto add = [](double& acc, const rt::TextBox& box, double amount) {
+    if (auto v = fieldNumber(box)) acc = acc + *v * amount / 100;
+  };
+  for (int s = 0; s < kBaseSlots; ++s) {
+    const BaseSlot& slot = w.basis[s];
+    if (slot.chk->Value() == 0) continue;
+    const double a = baseAmount(block, s);
+    add(nic, *slot.txt_mg_ml, a);
+    add(pg, *slot.txt_PG_Prozent, a);
+    add(vg, *slot.txt_VG_Prozent, a);
+    add(wa, *slot.txt_Wasser_Prozent, a);
+    add(so, *slot.txt_Sonst_Prozent, a);
+  }
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    if (w.aroma[k].chk_Aroma->Value() == 0) continue;
+    const double a = flavourAmount(block, k);
+    const Aromenzusammensetzung& r = app.flavours.Aromen_Tabelle[k];
+    nic = nic + r.N * a / 100;
+    pg = pg + r.PG * a / 100;
+    vg = vg + r.VG * a / 100;
+    wa = wa + r.W * a / 100;
+    so = so + r.S * a / 100;
+  }
+  double T = 0;
+  readField(*w.txt_Berechnung_Menge, T);
+  if (T == 0) return;
+  roundWith(nic * 100 / T, "0.0", N);
+  roundWith(pg * 100 / T, "0.00", PG);
+  roundWith(vg * 100 / T, "0.00", VG);
+  roundWith(wa * 100 / T, "0.00", W);
+  roundWith(so * 100 / T, "0.00", S);
+}
+
+bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
+  FrmMain& w = app.main();
+  for (int k = 1; k <= kFlavourRows; ++k) {
+    if (flavourAmount(block, k) < 0) return false;
+  }
+  for (int s = 0; s < kBaseSlots; ++s) {
+    if (baseAmount(block, s) < 0) return false;
+  }
+  double N = 0, PG = 0, VG = 0, W = 0, S = 0;
+  Mischung_Zusammensetzung_Berechnen(app, block, N, PG, VG, W, S);
+  // A target field that gives no number cannot be confirmed: no solution.
+  if (!fieldEquals(*w.txt_Berechnung_Prozent_N, N) || !fieldEquals(*w.txt_Berechnung_Prozent_PG, PG) ||
+      !fieldEquals(*w.txt_Berechnung_Prozent_VG, VG) || !fieldEquals(*w.txt_Berechnung_Prozent_Wasser, W) ||
+      !fieldEquals(*w.txt_Berechnung_Prozent_Sonst, S)) {
+    return false;
+  }
+  double sum = 0;
+  for (int k = 1; k <= kFlavourRows; ++k) sum = sum + flavourAmount(block, k);
+  for (int s = 0; s < kBaseSlots; ++s) sum = sum + baseAmount(block, s);
+  return fieldEquals(*w.txt_Berechnung_Menge, sum);
+}
+
+void Schnell_Loesung_Berechnen(App& app, bool takeOver) {
+  FrmMain& w = app.main();
+  // While a search runs the button reads "Abbrechen " and must keep it:
+  // the offer leaves the caption alone then.
+  auto setCaption = [&](Msg m) {
+    if (takeOver || !app.solver.searchRunning) w.btn_Berechnung->setCaption(app.texts[m]);
+  };
+
+  Vorschlag_Datensatz a{};
+  if (w.liveMode() || !Mengen_Berechnen(app, a)) {
+    setCaption(Msg::Text_Btn_Berechnen);
+    return;
+  }
+
+  if (Schnell_Loesung_Pruefen(app, a)) {
+    if (takeOver) {
+      Mengen_Schreiben(app, a);
+      // Everything the amounts feed, in the order the refresh computes it,
+      // so that prices and viscosity match the amounts shown.
+      Basis_Preis_Summen_Berechnen(app);
+      Live_Menge_Summieren(app);
+      Preis_Berechnen_Live(app);
+      Live_Analyse_Aktualisieren(app);
+      Preis_Berechnen_Berechnung(app);
+      Live_Viskositaet_Berechnen(app);
+      setCaption(Msg::Text_Btn_Berechnen);
+    } else {
+      setCaption(Msg::Text_Btn_Schnell_Loesung);
+    }
+  } else {
+    setCaption(Msg::Text_Btn_Berechnen);
+  }
+  Live_Menge_Summieren(app);
+  Live_Analyse_Aktualisieren(app);
+  Hintergrundfarben_Setzen(app);
+}
+
+}  // namespace mirl

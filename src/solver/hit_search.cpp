@@ -1,0 +1,302 @@
+#include "solver/hit_search.h"
+
+#include <array>
+#include <optional>
+
+#include "conversions/flavour_share.h"
+#include "conversions/flavour_sums.h"
+#include "model/field_value.h"
+#include "model/refresh.h"
+#include "runtime/number.h"
+#include "shell/app.h"
+#include "solver/approximation.h"
+#include "solver/base_record.h"
+#include "solver/plausibility.h"
+#include "solver/proposals.h"
+#include "solver/rescale.h"
+#include "solver/search_common.h"
+#include "solver/show_proposal.h"
+#include "solver/solver_messages.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+namespace {
+
+inline constexpr int kMaxHits = 78;
+
+enum class GridEnd { RanThrough, HitLimit, Cancelled };
+
+// A number formatted with a pattern and read back, so that it carries only
+// the pattern's decimals; unchanged when that fails.
+void roundWith(double value, const char* pattern, double& out) {
+  if (auto v = rt::num::parse(rt::num::format(value, pattern))) out = *v;
+}
+
+// The target record. With the flavour-share box ticked the flavours are
+// taken out first, so that the bases alone are searched for what remains,
+// rounded to one decimal (nicotine) and two (the shares). False when that
+// conversion refused.
+bool Ziel_Lesen(App& app, Basis_Datensatz& t) {
+  FrmMain& w = app.main();
+  if (w.chk_AllAromaProzent->Value() != 0) {
+    const double A = Summe_Aromen_Prozent(app);
+    const double R = Summe_Reinaroma_Prozent(app);
+    double N = 0, PG = 0, VG = 0, W = 0, S = 0;
+    readField(*w.txt_Berechnung_Prozent_N, N);
+    readField(*w.txt_Berechnung_Prozent_PG, PG);
+    readField(*w.txt_Berechnung_Prozent_VG, VG);
+    readField(*w.txt_Berechnung_Prozent_Wasser, W);
+    readField(*w.txt_Berechnung_Prozent_Sonst, S);
+    if (Aroma_Herausrechnen_AE(app, A, N, PG, VG, W, S, R, 0, false).refused()) return false;
+    readField(*w.txt_Berechnung_Menge, t.Menge);
+    roundWith(N / 10, "0.0", t.N_Prozent);
+    roundWith(PG, "0.00", t.PG_Prozent);
+    roundWith(VG, "0.00", t.VG_Prozent);
+    roundWith(W, "0.00", t.Wasser_Prozent);
+    roundWith(S, "0.00", t.Sonst_Prozent);
+  } else {
+    readField(*w.txt_Berechnung_Menge, t.Menge);
+    if (auto n = fieldNumber(*w.txt_Berechnung_Prozent_N)) t.N_Prozent = *n / 10;
+    readField(*w.txt_Berechnung_Prozent_PG, t.PG_Prozent);
+    readField(*w.txt_Berechnung_Prozent_VG, t.VG_Prozent);
+    readField(*w.txt_Berechnung_Prozent_Wasser, t.Wasser_Prozent);
+    readField(*w.txt_Berechnung_Prozent_Sonst, t.Sonst_Prozent);
+  }
+  return true;
+}
+
+// Price of 100 ml of a mixture of the given parts, from the price fields and
+// reference quantities as they stand now; nothing when one of them cannot
+// be read (a list without selection, a price that is no number) or the
+// parts add up to 0.
+std::optional<double> Preis_100ml(App& app, const Basis_Satz& rec) {
+  double sum = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    const BaseSlot& slot = app.main().basis[s];
+    auto quantity = slot.cbo_Preis->selectedItemData();
+    auto price = fieldNumber(*slot.txt_Preis_100_ml);
+    if (!quantity || *quantity == 0 || !price) return std::nullopt;
+    sum = sum + rec[s].Menge / static_cast<double>(*quantity) * *price;
+  }
+  const double total = rec[0].Menge + rec[1].Menge + rec[2].Menge + rec[3].Menge + rec[4].Menge + rec[5].Menge;
+  if (total == 0) return std::nullopt;
+  return sum / total * 100;
+}
+
+// The grid: one loop per slot, slot 1 outermost. A ticked level tests the
+// whole current combination at every step, the deeper slots holding the
+// parts they were given last; an unticked level makes one pass with 0 parts
+// and neither tests, polls nor yields.
+class HitGrid {
+ public:
+  HitGrid(App& app, const Basis_Datensatz& target, const Basis_Satz& bases,
+          const std::array<bool, kBaseSlots>& ticked, int N, int progressSlot)
+      : app_(app),
+        loop_(app.loop()),
+        target_(target),
+        rec_(bases),
+        ticked_(ticked),
+        N_(N),
+        progressSlot_(progressSlot) {}
+
+  GridEnd run() { return level(0); }
+  int hits() const { return hits_; }
+
+ private:
+  GridEnd level(int k) {
+    if (!ticked_[k]) {
+      rec_[k].Menge = 0;
+      return k + 1 < kBaseSlots ? level(k + 1) : GridEnd::RanThrough;
+    }
+    for (int i = 0; i <= N_; ++i) {
+      rec_[k].Menge = i;
+      const Basis_Datensatz mix = Mischung_Berechnen(rec_);
+      if (Mischung_Ist_Treffer(mix, target_)) {
+        store();
+        if (hits_ == kMaxHits) return GridEnd::HitLimit;
+      }
+      if (app_.solver.Berechnung_Abbrechen) return GridEnd::Cancelled;
+      loop_.DoEvents();
+      if (k == progressSlot_) Fortschritt_Setzen(app_, i);
+      if (k + 1 < kBaseSlots) {
+        const GridEnd end = level(k + 1);
+        if (end != GridEnd::RanThrough) return end;
+      }
+    }
+    return GridEnd::RanThrough;
+  }
+
+  void store() {
+    Vorschlag_Datensatz& hit = app_.solver.Trefferliste[hits_];
+    for (int s = 0; s < kBaseSlots; ++s) hit(s + 1) = rec_[s].Menge;
+    if (auto price = Preis_100ml(app_, rec_)) hit(7) = *price;
+    ++hits_;
+  }
+
+  App& app_;
+  rt::EventLoop& loop_;
+  const Basis_Datensatz target_;
+  Basis_Satz rec_;
+  const std::array<bool, kBaseSlots> ticked_;
+  const int N_;
+  const int progressSlot_;
+  int hits_ = 0;
+};
+
+void Ende_Abgelehnt(App& app) {
+  app.solver.Berechnung_Abbrechen = true;
+  app.main().btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
+  app.main().setMousePointer(0);
+}
+
+// Sorts, rescales and shows the hits found (the first part of both endings
+// with hits).
+void Treffer_Zeigen(App& app, int hits) {
+  SolverState& st = app.solver;
+  app.main().ProgressBar1->setVisible(false);
+  st.Vorschlag_Letzter_Index = hits - 1;
+  st.Vorschlag_Index = 0;
+  Vorschlaege_Uebernehmen(app, st.Trefferliste, st.Vorschlagsliste);
+  Vorschlaege_Auf_Menge_Umrechnen(app, st.Vorschlagsliste);
+  st.Vorschlaege_Vorhanden = true;
+  Vorschlag_Anzeigen(app, st.Vorschlagsliste, listIndex(st.Vorschlag_Index));
+}
+
+// The status text that ends a search with hits: the singular pair for one
+// proposal, the plural pair otherwise, around the number of proposals.
+struct CountTexts {
+  Msg oneBefore, oneAfter, manyBefore, manyAfter;
+};
+constexpr CountTexts kDepthReached{Msg::Msg_Tiefe_Status_Treffer_Vor, Msg::Msg_Tiefe_Status_Treffer_Nach,
+                                   Msg::Msg_Tiefe_Status_Treffern_Vor, Msg::Msg_Tiefe_Status_Treffern_Nach};
+constexpr CountTexts kCancelled{Msg::Msg_Abbruch_Status_Treffer_Vor, Msg::Msg_Abbruch_Status_Treffer_Nach,
+                                Msg::Msg_Abbruch_Status_Treffern_Vor, Msg::Msg_Abbruch_Status_Treffern_Nach};
+
+void Status_Anzahl(App& app, const CountTexts& t) {
+  const double last = app.solver.Vorschlag_Letzter_Index;
+  const bool one = last == 0;
+  Statusleiste_Text(app, Anzahl_Text(app, one ? t.oneBefore : t.manyBefore, last + 1, one ? t.oneAfter : t.manyAfter));
+}
+
+void Ende_Abbruch(App& app, int hits) {
+  Treffer_Zeigen(app, hits);
+  Status_Anzahl(app, kCancelled);
+  app.main().setMousePointer(0);
+}
+
+void Ende_Treffer(App& app, int hits) {
+  Treffer_Zeigen(app, hits);
+  Status_Anzahl(app, kDepthReached);
+  app.main().setMousePointer(0);
+  // A click during the last yield, with no poll after it: the cancel ending
+  // follows and its status text wins.
+  if (app.solver.Berechnung_Abbrechen) Ende_Abbruch(app, hits);
+}
+
+void Keine_Annaeherung(App& app) {
+  Statusleiste_Text(app, app.texts[Msg::Msg_Tiefe_Status_Keine_Annaeherung]);
+  app.solver.Vorschlag_Letzter_Index = 0;
+  app.solver.Vorschlaege_Vorhanden = false;
+  Anzeige_Aktualisieren(app);
+  app.main().setMousePointer(0);
+}
+
+void Ende_Ohne_Treffer(App& app) {
+  FrmMain& w = app.main();
+  if (w.mnu_Service_MsgBox->Checked()) {
+    // Nobody is asked: the next click on the button starts the approximation.
+    Keine_Annaeherung(app);
+    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Annaeherung]);
+    return;
+  }
+  const int answer =
+      app.host().messageBox(app.texts[Msg::Msg_Tiefe_Text], rt::mb::YesNo, app.texts[Msg::Msg_Tiefe_Titel]);
+  if (answer == rt::mb::Yes) {
+    Statusleiste_Text(app, app.texts[Msg::Msg_Tiefe_Status_Annaeherung]);
+    app.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app);
+    w.setMousePointer(0);
+  } else {
+    Keine_Annaeherung(app);
+  }
+  w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
+}
+
+}  // namespace
+
+void Berechnung_Treffersuche(App& app) {
+  FrmMain& w = app.main();
+  SolverState& st = app.solver;
+
+  st.Vorschlag_Letzter_Index = 0;
+  st.Vorschlag_Index = 0;
+  Vorschlaege_Loeschen(st.Vorschlagsliste);
+  Vorschlaege_Loeschen(st.Trefferliste);
+
+  if (Nikotin_Basen_Pruefen(app)) {
+    Ende_Abgelehnt(app);
+    return;
+  }
+
+  w.setMousePointer(11);
+  Vorschlaege_Loeschen(st.Trefferliste);
+
+  Basis_Datensatz target;
+  if (!Ziel_Lesen(app, target)) {
+    // The flavour share could not be taken out (its own message stands).
+    Ende_Abgelehnt(app);
+    return;
+  }
+
+  Basis_Satz bases{};
+  std::array<bool, kBaseSlots> ticked{};
+  int count = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    const BaseSlot& slot = w.basis[s];
+    if (slot.chk->Value() == 0) continue;
+    ticked[s] = true;
+    ++count;
+    Basis_Zusammensetzung_Lesen(slot, bases[s]);
+    auto quantity = slot.cbo_Preis->selectedItemData();
+    auto price = fieldNumber(*slot.txt_Preis_100_ml);
+    if (quantity && *quantity != 0 && price) bases[s].Preis_je_ml = *price / static_cast<double>(*quantity);
+  }
+  const int N = Teile_Je_Basis(count);
+
+  Statusleiste_Text(app, "");
+  Fortschritt_Starten(app, N);
+
+  // The outermost ticked slot drives the progress bar (never the sixth: a
+  // search needs two ticked bases).
+  int progressSlot = -1;
+  for (int s = 0; s < kBaseSlots - 1 && progressSlot < 0; ++s) {
+    if (ticked[s]) progressSlot = s;
+  }
+
+  HitGrid grid(app, target, bases, ticked, N, progressSlot);
+  GridEnd end;
+  {
+    SearchLock lock(app);
+    end = grid.run();
+  }
+
+  switch (end) {
+    case GridEnd::Cancelled:
+      Ende_Abbruch(app, grid.hits());
+      break;
+    case GridEnd::HitLimit:
+      Ende_Treffer(app, grid.hits());
+      break;
+    case GridEnd::RanThrough:
+      w.ProgressBar1->setVisible(false);
+      if (grid.hits() >= 1) {
+        Ende_Treffer(app, grid.hits());
+      } else {
+        Ende_Ohne_Treffer(app);
+      }
+      break;
+  }
+  w.setMousePointer(0);
+}
+
+}  // namespace mirl

@@ -1,0 +1,82 @@
+#include "solver/proposals.h"
+
+#include <cmath>
+#include <utility>
+
+#include "shell/app.h"
+
+namespace mirl {
+
+namespace {
+bool inList(int index) { return index >= 0 && index < kProposalPlaces; }
+
+// Number of filled places for a last index held as a double: -1 and below
+// mean none, above 77 means all.
+int filledPlaces(double lastIndex) {
+  int last = listIndex(lastIndex);
+  if (last < -1) last = -1;
+  if (last >= kProposalPlaces) last = kProposalPlaces - 1;
+  return last + 1;
+}
+}  // namespace
+
+int listIndex(double index) {
+  if (!(index > -32768.5 && index < 32767.5)) return index > 0 ? 32767 : -32768;
+  return static_cast<int>(std::nearbyint(index));
+}
+
+void Vorschlaege_Loeschen(Vorschlag_Liste& list) { list.fill(Vorschlag_Datensatz{}); }
+
+void Vorschlag_Lesen(const Vorschlag_Liste& list, int index, Vorschlag_Datensatz& rec) {
+  if (inList(index)) rec = list[static_cast<size_t>(index)];
+}
+
+void Vorschlag_Kopieren(const Vorschlag_Liste& from, int fromIndex, Vorschlag_Liste& to, int toIndex) {
+  if (inList(fromIndex) && inList(toIndex)) to[static_cast<size_t>(toIndex)] = from[static_cast<size_t>(fromIndex)];
+}
+
+int Vorschlaege_Sortieren_Bereich(Vorschlag_Liste& list, int filled) {
+  if (filled < 0) filled = 0;
+  if (filled > kProposalPlaces) filled = kProposalPlaces;
+
+  // Bubble sort over the filled places; only a strictly higher price moves
+  // back, so records of equal price keep the order in which they were found.
+  for (int bound = filled - 2; bound >= 0; --bound) {
+    for (int i = 0; i <= bound; ++i) {
+      auto& a = list[static_cast<size_t>(i)];
+      auto& b = list[static_cast<size_t>(i + 1)];
+      if (a(7) > b(7)) std::swap(a, b);
+    }
+  }
+
+  // One record per price: the sorted order puts repeats of a price right
+  // after its first record, so a record is kept when its price is above the
+  // last price kept. The first record is always kept, so a price of 0 (bases
+  // without prices) survives once.
+  Vorschlag_Liste kept{};
+  int count = 0;
+  double lastPrice = 0;
+  for (int i = 0; i < filled; ++i) {
+    const auto& rec = list[static_cast<size_t>(i)];
+    if (count == 0 || rec(7) > lastPrice) {
+      kept[static_cast<size_t>(count)] = rec;
+      lastPrice = rec(7);
+      ++count;
+    }
+  }
+  list = kept;
+  return count;
+}
+
+void Vorschlaege_Sortieren(App& app, Vorschlag_Liste& list) {
+  const int kept = Vorschlaege_Sortieren_Bereich(list, filledPlaces(app.solver.Vorschlag_Letzter_Index));
+  app.solver.Vorschlag_Letzter_Index = kept - 1;
+}
+
+void Vorschlaege_Uebernehmen(App& app, const Vorschlag_Liste& hits, Vorschlag_Liste& shown) {
+  const int filled = filledPlaces(app.solver.Vorschlag_Letzter_Index);
+  for (int i = 0; i < filled; ++i) Vorschlag_Kopieren(hits, i, shown, i);
+  Vorschlaege_Sortieren(app, shown);
+}
+
+}  // namespace mirl

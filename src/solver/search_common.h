@@ -1,0 +1,41 @@
+#pragma once
+// What the exact-hit search and the approximation share: the fineness of the
+// grid, the progress bar, the lock that keeps other input out while a search
+// yields, and reading a base's composition from its fields.
+#include "model/frm_main.h"
+#include "solver/base_record.h"
+
+namespace mirl {
+class App;
+
+// Parts per base (each ticked base runs 0 to N) by the number of ticked
+// bases: 777, 100, 30, 15, and 10 for any other number.
+int Teile_Je_Basis(int tickedBases);
+
+// Progress bar: maximum N, value at its minimum, shown.
+void Fortschritt_Starten(App& app, int N);
+// Progress value; a value the bar cannot take is skipped.
+void Fortschritt_Setzen(App& app, int value);
+
+// Held while a search runs its loops: the main window takes user input only
+// for the calculate button (whose click cancels), and the refresh leaves the
+// button's caption alone. Restores the previous state when it ends.
+class SearchLock {
+ public:
+  explicit SearchLock(App& app);
+  ~SearchLock();
+  SearchLock(const SearchLock&) = delete;
+  SearchLock& operator=(const SearchLock&) = delete;
+
+ private:
+  App& app_;
+  bool wasRunning_;
+  bool wasBusy_;
+  const rt::Control* wasAllowed_;
+};
+
+// Nicotine (mg/ml / 10) and the four shares of a base slot, each field read
+// on its own: a field that gives no number leaves its value unchanged.
+void Basis_Zusammensetzung_Lesen(const BaseSlot& slot, Basis_Datensatz& rec);
+
+}  // namespace mirl

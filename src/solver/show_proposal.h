@@ -1,0 +1,13 @@
+#pragma once
+#include "solver/solver_state.h"
+
+namespace mirl {
+class App;
+
+// Puts proposal `index` of the list into the main window: ticks the bases
+// and flavours it uses (never unticks one), writes all thirteen amounts,
+// writes the proposal label from Vorschlag_Index and Vorschlag_Letzter_Index
+// and runs the master refresh.
+void Vorschlag_Anzeigen(App& app, const Vorschlag_Liste& list, int index);
+
+}  // namespace mirl

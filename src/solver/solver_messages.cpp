@@ -1,0 +1,24 @@
+#include "solver/solver_messages.h"
+
+#include <cmath>
+
+#include "runtime/number.h"
+#include "shell/app.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+void Meldung_Zeigen(App& app, Msg text, Msg title, Msg status) {
+  if (!app.main().mnu_Service_MsgBox->Checked()) {
+    app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
+  }
+  Statusleiste_Text(app, app.texts[status]);
+}
+
+std::string wholeNumberText(double value) { return rt::num::plain(std::nearbyint(value)); }
+
+std::string Anzahl_Text(App& app, Msg before, double count, Msg after) {
+  return app.texts[before] + wholeNumberText(count) + app.texts[after];
+}
+
+}  // namespace mirl

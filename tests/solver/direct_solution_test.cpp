@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "runtime/number.h"
+#include "solver/direct_solution.h"
+#include "solver_fixture.h"
+
+namespace mirl::solvertest {
+namespace {
+
+class DirectSolution : public SolverTest {
+ protected:
+  // PG nicotine base 36 mg/ml PG 100, PG base, VG base.
+  void threeBases() {
+    base(PG_N_Basis, {"36", "100", "0", "0", "0", "7,77"});
+    base(PG_Basis, {"0", "100", "0", "0", "0", "0,77"});
+    base(VG_Basis, {"0", "0", "100", "0", "0", "1,77"});
+  }
+  bool offered() { return caption() == "Schnell-L\xC3\xB6sung "; }
+  std::string amount(BaseSlotId s) { return w().basis[s].txt_Menge->Text(); }
+};
+
+TEST_F(DirectSolution, NegativeAmountIsNotOffered) {
+  threeBases();
+  target("100", "18", "30", "70");
+  EXPECT_FALSE(offered());
+}
+
+TEST_F(DirectSolution, PreconditionsWithoutOffer) {
+  threeBases();
+  target("0,5", "6", "50", "50");
+  EXPECT_FALSE(offered());  // total below 1 ml
+  target("100", "40", "50", "50");
+  EXPECT_FALSE(offered());  // stronger than every base
+  w().basis[PG_Basis].chk->setValue(0);
+  target("100", "6", "90", "10");
+  EXPECT_FALSE(offered());  // the only PG candidate is the nicotine base
+}
+
+TEST_F(DirectSolution, NicotineFreeTargetFromNicotineFreeBasesHasNoNicotineBase) {
+  base(PG_Basis, {"0", "100", "0"});
+  base(VG_Basis, {"0", "0", "100"});
+  target("100", "0", "50", "50");
+  EXPECT_FALSE(offered());
+}
+
+TEST_F(DirectSolution, NicotineFreeTargetGivesTheNicotineBaseNothing) {
+  threeBases();
+  target("100", "0", "50", "50");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(PG_N_Basis), "0");
+  EXPECT_EQ(amount(PG_Basis), "50");
+  EXPECT_EQ(amount(VG_Basis), "50");
+}
+
+TEST_F(DirectSolution, PureVgTargetSkipsThePgStep) {
+  base(VG_N_Basis, {"36", "0", "100"});
+  base(VG_Basis, {"0", "0", "100"});
+  target("100", "6", "0", "100");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(VG_N_Basis), "16,67");
+  EXPECT_EQ(amount(VG_Basis), "83,33");
+}
+
+TEST_F(DirectSolution, WaterBaseFillsTheRest) {
+  base(PG_N_Basis, {"36", "100", "0"});
+  base(PG_Basis, {"0", "100", "0"});
+  base(VPG_Basis, {"0", "0", "0", "100"});
+  target("100", "6", "90", "0", "10");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(PG_N_Basis), "16,67");
+  EXPECT_EQ(amount(PG_Basis), "73,33");
+  EXPECT_EQ(amount(VPG_Basis), "10");
+}
+
+TEST_F(DirectSolution, CountedFlavoursTakeTheirShareAndTheirPg) {
+  threeBases();
+  app().flavours.Aromen_Tabelle[1] = {20, 0, 80, 0, 0, 0};
+  w().aroma[1].txt_Aroma_Menge->setText("10");
+  w().aroma[1].chk_Aroma->setValueSilently(1);
+  w().chk_AllAromaProzent->setValueSilently(1);
+  target("100", "5,4", "53", "45");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(w().aroma[1].txt_Aroma_Menge_ml->Text(), "10");
+  EXPECT_EQ(amount(PG_N_Basis), "15");
+  EXPECT_EQ(amount(PG_Basis), "30");
+  EXPECT_EQ(amount(VG_Basis), "45");
+
+  // Without the flavour's own PG in the target, the amounts fall short.
+  target("100", "5,4", "45", "45", "0", "0");
+  EXPECT_FALSE(offered());
+}
+
+TEST_F(DirectSolution, UncountedFlavoursTakeNoPart) {
+  threeBases();
+  w().aroma[1].txt_Aroma_Menge->setText("10");
+  w().aroma[1].chk_Aroma->setValueSilently(1);
+  w().aroma[1].txt_Aroma_Menge_ml->setText("3");
+  target("100", "6", "50", "50");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(w().aroma[1].txt_Aroma_Menge_ml->Text(), "3");
+}
+
+TEST_F(DirectSolution, SumOffByOneUnitInTheLastPlaceIsNotOffered) {
+  // 30 ml at 1 mg/ml with PG 77 %: the closed form's amounts add up to one
+  // unit in the last place below 30 although the composition matches.
+  threeBases();
+  Vorschlag_Datensatz block;
+  block(1) = 0.1 / 3.6 * 30;
+  block(4) = 30.0 / 100 * 77 - (30 - (30 - block(1))) / 100 * 100;
+  block(5) = 30.0 / 100 * 23;
+  target("30", "1", "77", "23");
+  EXPECT_FALSE(offered());
+  EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
+  block(5) = std::nextafter(block(5), 30.0);
+  EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
+}
+
+TEST_F(DirectSolution, CheckRefusesAResidueBelowZero) {
+  threeBases();
+  target("100", "6", "50", "50");
+  Vorschlag_Datensatz block;
+  block(1) = 100.0 / 6;
+  block(4) = 100.0 / 3;
+  block(5) = 50;
+  block(6) = -1e-15;
+  EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
+}
+
+TEST_F(DirectSolution, CompositionIsRoundedAsShown) {
+  threeBases();
+  target("100", "6", "50", "50");
+  Vorschlag_Datensatz block;
+  block(1) = 16.7;
+  block(4) = 33.3;
+  block(5) = 50;
+  double N = -1, PG = -1, VG = -1, W = -1, S = -1;
+  Mischung_Zusammensetzung_Berechnen(app(), block, N, PG, VG, W, S);
+  EXPECT_EQ(N, 6);  // 6,012 mg/ml to one decimal
+  EXPECT_EQ(PG, 50);
+  EXPECT_EQ(VG, 50);
+  EXPECT_EQ(W, 0);
+  w().txt_Berechnung_Menge->setText("0");
+  N = -1;
+  Mischung_Zusammensetzung_Berechnen(app(), block, N, PG, VG, W, S);
+  EXPECT_EQ(N, -1);  // a total of 0 leaves the outputs
+}
+
+}  // namespace
+}  // namespace mirl::solvertest
