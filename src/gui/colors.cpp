@@ -1,0 +1,60 @@
+#include "gui/colors.h"
+
+#include <array>
+
+namespace mirl::gui {
+
+namespace {
+
+struct SysColor {
+  QPalette::ColorGroup group;
+  QPalette::ColorRole role;
+};
+
+// The system colour indexes of the original platform, mapped to the palette
+// role that plays the same part here.
+constexpr std::array<SysColor, 25> kSystemColors = {{
+    {QPalette::Active, QPalette::Mid},              // 0 scroll bar
+    {QPalette::Active, QPalette::Dark},             // 1 desktop
+    {QPalette::Active, QPalette::Highlight},        // 2 active caption
+    {QPalette::Inactive, QPalette::Highlight},      // 3 inactive caption
+    {QPalette::Active, QPalette::Window},           // 4 menu
+    {QPalette::Active, QPalette::Base},             // 5 window background
+    {QPalette::Active, QPalette::Shadow},           // 6 window frame
+    {QPalette::Active, QPalette::WindowText},       // 7 menu text
+    {QPalette::Active, QPalette::Text},             // 8 window text
+    {QPalette::Active, QPalette::HighlightedText},  // 9 caption text
+    {QPalette::Active, QPalette::Window},           // 10 active border
+    {QPalette::Inactive, QPalette::Window},         // 11 inactive border
+    {QPalette::Active, QPalette::Dark},             // 12 application workspace
+    {QPalette::Active, QPalette::Highlight},        // 13 highlight
+    {QPalette::Active, QPalette::HighlightedText},  // 14 highlighted text
+    {QPalette::Active, QPalette::Button},           // 15 button face
+    {QPalette::Active, QPalette::Dark},             // 16 button shadow
+    {QPalette::Disabled, QPalette::Text},           // 17 grey text
+    {QPalette::Active, QPalette::ButtonText},       // 18 button text
+    {QPalette::Inactive, QPalette::HighlightedText},// 19 inactive caption text
+    {QPalette::Active, QPalette::Light},            // 20 button highlight
+    {QPalette::Active, QPalette::Shadow},           // 21 3D dark shadow
+    {QPalette::Active, QPalette::Midlight},         // 22 3D light
+    {QPalette::Active, QPalette::ToolTipText},      // 23 tooltip text
+    {QPalette::Active, QPalette::ToolTipBase},      // 24 tooltip background
+}};
+
+}  // namespace
+
+QColor toQColor(rt::Color c, const QPalette& palette) {
+  if (rt::isSystemColor(c)) {
+    unsigned i = rt::systemColorIndex(c);
+    if (i < kSystemColors.size()) return palette.color(kSystemColors[i].group, kSystemColors[i].role);
+    return palette.color(QPalette::Active, QPalette::WindowText);
+  }
+  return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+}
+
+QColor blend(const QColor& c, const QColor& towards, double amount) {
+  auto mix = [amount](int a, int b) { return static_cast<int>(a + (b - a) * amount + 0.5); };
+  return QColor(mix(c.red(), towards.red()), mix(c.green(), towards.green()), mix(c.blue(), towards.blue()));
+}
+
+}  // namespace mirl::gui

@@ -1,0 +1,449 @@
+#include "gui/form_binding.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "gui/colors.h"
+#include "gui/model_widgets.h"
+
+namespace mirl::gui {
+
+namespace {
+
+constexpr int kTwips = FormBinding::kTwipsPerPixel;
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+Qt::CheckState checkState(int value) {
+  if (value == 1) return Qt::Checked;
+  if (value == 2) return Qt::PartiallyChecked;
+  return Qt::Unchecked;
+}
+
+}  // namespace
+
+FormBinding::FormBinding(rt::Form& form, QWidget& window) : form_(form), window_(window) {
+  form_.setObserver(this);
+  watch(window_);
+  Syncing s(syncing_);
+  window_.setWindowTitle(qs(form_.Caption()));
+  syncWindowGeometry();
+}
+
+FormBinding::~FormBinding() {
+  if (form_.observer() == this) form_.setObserver(nullptr);
+}
+
+void FormBinding::watch(QWidget& w) { w.installEventFilter(this); }
+
+QWidget* FormBinding::create(rt::Control& c, QWidget* parent) {
+  QWidget* w = nullptr;
+  switch (c.kind()) {
+    case rt::ControlKind::TextBox: {
+      auto* le = new QLineEdit(parent);
+      auto& t = static_cast<rt::TextBox&>(c);
+      connect(le, &QLineEdit::textEdited, this, [this, &t, le] { onTyped(t, *le); });
+      w = le;
+      break;
+    }
+    case rt::ControlKind::Label: {
+      auto* l = new QLabel(parent);
+      l->setTextFormat(Qt::PlainText);
+      w = l;
+      break;
+    }
+    case rt::ControlKind::CheckBox: {
+      auto* b = new ModelCheckBox(parent);
+      b->setTristate(true);
+      connect(b, &QAbstractButton::clicked, this, [this, &c] { onClicked(c); });
+      w = b;
+      break;
+    }
+    case rt::ControlKind::OptionButton: {
+      auto* b = new ModelRadioButton(parent);
+      connect(b, &QAbstractButton::clicked, this, [this, &c] { onClicked(c); });
+      w = b;
+      break;
+    }
+    case rt::ControlKind::ComboBox: {
+      auto* cb = new QComboBox(parent);
+      auto& list = static_cast<rt::ComboBox&>(c);
+      connect(cb, &QComboBox::activated, this, [this, &list](int index) { onSelected(list, index); });
+      w = cb;
+      break;
+    }
+    case rt::ControlKind::CommandButton: {
+      auto* b = new QPushButton(parent);
+      b->setAutoDefault(false);
+      connect(b, &QAbstractButton::clicked, this, [this, &c] { onClicked(c); });
+      w = b;
+      break;
+    }
+    default:
+      return nullptr;
+  }
+  w->setObjectName(qs(c.fullName()));
+  // The form decides where the focus goes; Qt only shows it.
+  w->setFocusPolicy(c.takesFocus() ? Qt::TabFocus : Qt::NoFocus);
+  QSizePolicy policy = w->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(policy);
+  widgets_[&c] = w;
+  controls_[w] = &c;
+  connect(w, &QObject::destroyed, this, [this, &c](QObject* o) {
+    controls_.erase(o);
+    widgets_.erase(&c);
+  });
+  watch(*w);
+  syncControl(c);
+  return w;
+}
+
+QWidget* FormBinding::widget(const rt::Control* c) const {
+  auto it = widgets_.find(c);
+  return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+rt::Control* FormBinding::controlOf(const QObject* o) const {
+  auto it = controls_.find(o);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+void FormBinding::bindLine(const rt::Line& line, QWidget& painter) { linePainters_[&line] = &painter; }
+
+QAction* FormBinding::action(const rt::MenuItem* m) const {
+  auto it = actions_.find(m);
+  return it == actions_.end() ? nullptr : it->second.data();
+}
+
+void FormBinding::bindStatusBar(const rt::StatusBar& bar, QStatusBar& view) {
+  statusBar_ = &bar;
+  statusView_ = &view;
+  statusPanels_.clear();
+  for (int i = 1; i <= bar.panelCount(); ++i) {
+    auto* panel = new QLabel(&view);
+    panel->setTextFormat(Qt::PlainText);
+    panel->setObjectName(QStringLiteral("%1.Panel%2").arg(qs(bar.name())).arg(i));
+    // The first panel takes the free width.
+    view.addWidget(panel, i == 1 ? 1 : 0);
+    statusPanels_.push_back(panel);
+  }
+  syncStatus();
+}
+
+void FormBinding::bindProgressBar(const rt::ProgressBar& bar, QProgressBar& view) {
+  progressBar_ = &bar;
+  progressView_ = &view;
+  view.setTextVisible(false);
+  syncProgress();
+}
+
+// --- model -> view -----------------------------------------------------------
+
+void FormBinding::syncControl(rt::Control& c) {
+  for (rt::Prop p : {rt::Prop::Text, rt::Prop::Caption, rt::Prop::Enabled, rt::Prop::Visible, rt::Prop::Locked,
+                     rt::Prop::BackColor, rt::Prop::ToolTipText, rt::Prop::Items, rt::Prop::Value,
+                     rt::Prop::Checked}) {
+    syncProp(c, p);
+  }
+}
+
+void FormBinding::controlChanged(rt::Control& c, rt::Prop p) { syncProp(c, p); }
+
+void FormBinding::syncProp(rt::Control& c, rt::Prop p) {
+  if (c.kind() == rt::ControlKind::Line) {
+    auto it = linePainters_.find(&c);
+    if (it != linePainters_.end() && it->second) it->second->update();
+    return;
+  }
+  if (c.kind() == rt::ControlKind::Menu) {
+    syncMenu(static_cast<const rt::MenuItem&>(c));
+    return;
+  }
+  if (&c == statusBar_) {
+    syncStatus();
+    return;
+  }
+  if (&c == progressBar_) {
+    syncProgress();
+    return;
+  }
+  QWidget* w = widget(&c);
+  if (!w) return;
+  Syncing s(syncing_);
+  switch (p) {
+    case rt::Prop::Enabled:
+      w->setEnabled(c.Enabled());
+      if (c.Enabled() && form_.focused() == &c) syncFocus();
+      return;
+    case rt::Prop::Visible:
+      // Only an explicit hide needs an explicit show: a widget not yet on
+      // screen appears with its window.
+      if (!c.Visible()) {
+        w->hide();
+      } else if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        w->show();
+      }
+      return;
+    case rt::Prop::ToolTipText:
+      w->setToolTip(qs(c.ToolTipText()));
+      return;
+    default:
+      break;
+  }
+  switch (c.kind()) {
+    case rt::ControlKind::TextBox: {
+      auto& t = static_cast<rt::TextBox&>(c);
+      auto* le = static_cast<QLineEdit*>(w);
+      if (p == rt::Prop::Text) {
+        const QString text = qs(t.Text());
+        // The user's own typing comes back with the text the widget has.
+        if (le->text() != text) {
+          le->setText(text);
+          applySelection(t, *le);
+        }
+      } else if (p == rt::Prop::Selection) {
+        applySelection(t, *le);
+      } else if (p == rt::Prop::Locked) {
+        le->setReadOnly(t.Locked());
+      } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
+        syncTextColors(t, *le);
+      }
+      return;
+    }
+    case rt::ControlKind::Label: {
+      auto& l = static_cast<rt::Label&>(c);
+      if (p == rt::Prop::Caption) {
+        static_cast<QLabel*>(w)->setText(qs(l.Caption()));
+      } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
+        syncLabelColors(l, *w);
+      }
+      return;
+    }
+    case rt::ControlKind::CheckBox: {
+      auto& b = static_cast<rt::CheckBox&>(c);
+      auto* box = static_cast<QCheckBox*>(w);
+      if (p == rt::Prop::Caption) box->setText(qs(b.Caption()));
+      if (p == rt::Prop::Value) box->setCheckState(checkState(b.Value()));
+      return;
+    }
+    case rt::ControlKind::OptionButton: {
+      auto& o = static_cast<rt::OptionButton&>(c);
+      auto* button = static_cast<QRadioButton*>(w);
+      if (p == rt::Prop::Caption) button->setText(qs(o.Caption()));
+      if (p == rt::Prop::Value) button->setChecked(o.Value());
+      return;
+    }
+    case rt::ControlKind::ComboBox: {
+      auto& list = static_cast<rt::ComboBox&>(c);
+      auto* cb = static_cast<QComboBox*>(w);
+      if (p == rt::Prop::Items) syncListItems(list);
+      if (p == rt::Prop::ListIndex) cb->setCurrentIndex(list.ListIndex());
+      return;
+    }
+    case rt::ControlKind::CommandButton:
+      if (p == rt::Prop::Caption) static_cast<QPushButton*>(w)->setText(qs(static_cast<rt::CommandButton&>(c).Caption()));
+      return;
+    default:
+      return;
+  }
+}
+
+void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {
+  Syncing s(syncing_);
+  if (t.SelLength() > 0) {
+    le.setSelection(t.SelStart(), t.SelLength());
+  } else {
+    le.setCursorPosition(t.SelStart());
+  }
+}
+
+void FormBinding::syncTextColors(const rt::TextBox& t, QLineEdit& le) {
+  QPalette pal = QApplication::palette(&le);
+  const QColor back = toQColor(t.BackColor(), pal);
+  const QColor fore = toQColor(t.ForeColor(), pal);
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Base, back);
+    pal.setColor(group, QPalette::Text, fore);
+  }
+  // A disabled field keeps its background (computed amounts are shown green
+  // in disabled fields); only its text is dimmed.
+  pal.setColor(QPalette::Disabled, QPalette::Base, back);
+  pal.setColor(QPalette::Disabled, QPalette::Text, blend(fore, back, 0.45));
+  le.setPalette(pal);
+}
+
+void FormBinding::syncLabelColors(const rt::Label& l, QWidget& w) {
+  QPalette pal = QApplication::palette(&w);
+  const QColor back = toQColor(l.BackColor(), pal);
+  if (l.ForeColor() != rt::sys::ButtonText) {
+    // A coloured text (the red of a sum that is off) stays readable when
+    // the label is disabled: dimmed a little, not greyed out.
+    const QColor fore = toQColor(l.ForeColor(), pal);
+    for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, QPalette::WindowText, fore);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, blend(fore, back, 0.25));
+  }
+  const bool ownBackground = l.BackColor() != rt::sys::ButtonFace;
+  if (ownBackground) {
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      pal.setColor(group, QPalette::Window, back);
+    }
+  }
+  w.setAutoFillBackground(ownBackground);
+  w.setPalette(pal);
+}
+
+void FormBinding::syncListItems(const rt::ComboBox& c) {
+  auto* cb = widgetAs<QComboBox>(&c);
+  if (!cb) return;
+  Syncing s(syncing_);
+  QStringList items;
+  for (int i = 0; i < c.ListCount(); ++i) items << qs(c.List(i));
+  bool same = cb->count() == items.size();
+  for (int i = 0; same && i < items.size(); ++i) same = cb->itemText(i) == items[i];
+  if (!same) {
+    cb->clear();
+    cb->addItems(items);
+  }
+  cb->setCurrentIndex(c.ListIndex());
+}
+
+void FormBinding::syncStatus() {
+  if (!statusBar_) return;
+  for (int i = 0; i < static_cast<int>(statusPanels_.size()); ++i) {
+    if (auto* panel = qobject_cast<QLabel*>(statusPanels_[static_cast<size_t>(i)].data())) {
+      panel->setText(qs(statusBar_->panelText(i + 1)));
+    }
+  }
+  if (statusView_) statusView_->setEnabled(statusBar_->Enabled());
+}
+
+void FormBinding::syncProgress() {
+  if (!progressBar_ || !progressView_) return;
+  Syncing s(syncing_);
+  progressView_->setRange(static_cast<int>(progressBar_->Min()), static_cast<int>(progressBar_->Max()));
+  progressView_->setValue(static_cast<int>(progressBar_->Value()));
+  progressView_->setVisible(progressBar_->Visible());
+}
+
+// --- the form's own properties ------------------------------------------------
+
+void FormBinding::formChanged(rt::Form&, rt::Prop p) {
+  // The window's own moves and state changes, reported to the form, come
+  // back here; the window is already there.
+  if (syncing_ && (p == rt::Prop::Geometry || p == rt::Prop::WindowState)) return;
+  Syncing s(syncing_);
+  switch (p) {
+    case rt::Prop::Caption:
+      window_.setWindowTitle(qs(form_.Caption()));
+      return;
+    case rt::Prop::Visible:
+      syncWindowVisible();
+      return;
+    case rt::Prop::Geometry:
+    case rt::Prop::WindowState:
+      syncWindowGeometry();
+      return;
+    case rt::Prop::MousePointer:
+      syncWaitCursor();
+      return;
+    case rt::Prop::Focus:
+      syncFocus();
+      return;
+    default:
+      // Enabled: a disabled form keeps its look; the event filter keeps
+      // its input away.
+      return;
+  }
+}
+
+void FormBinding::syncWindowVisible() {
+  if (!form_.Visible()) {
+    window_.hide();
+    return;
+  }
+  syncWindowGeometry();
+  switch (form_.windowState()) {
+    case rt::WindowState::Maximized:
+      window_.showMaximized();
+      break;
+    case rt::WindowState::Minimized:
+      window_.showMinimized();
+      break;
+    case rt::WindowState::Normal:
+      window_.show();
+      break;
+  }
+  syncFocus();
+}
+
+void FormBinding::syncWindowGeometry() {
+  Syncing s(syncing_);
+  Qt::WindowStates want = Qt::WindowNoState;
+  if (form_.windowState() == rt::WindowState::Maximized) want = Qt::WindowMaximized;
+  if (form_.windowState() == rt::WindowState::Minimized) want = Qt::WindowMinimized;
+  if (want == Qt::WindowNoState) {
+    const QPoint at(form_.Left() / kTwips, form_.Top() / kTwips);
+    if (window_.pos() != at) window_.move(at);
+  }
+  if ((window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != want) window_.setWindowState(want);
+}
+
+void FormBinding::syncWaitCursor() {
+  const bool want = form_.MousePointer() == 11 || form_.MousePointer() == 13;
+  if (want == waitCursor_) return;
+  waitCursor_ = want;
+  if (want) {
+    // Widgets with a pointer of their own (text fields) get the hourglass
+    // too; the others inherit it from the window.
+    savedCursors_.clear();
+    QList<QWidget*> all = window_.findChildren<QWidget*>();
+    all.prepend(&window_);
+    for (QWidget* w : all) {
+      if (w != &window_ && !w->testAttribute(Qt::WA_SetCursor)) continue;
+      savedCursors_.push_back({w, w->testAttribute(Qt::WA_SetCursor), w->cursor()});
+      w->setCursor(Qt::WaitCursor);
+    }
+  } else {
+    for (const SavedCursor& saved : savedCursors_) {
+      if (!saved.widget) continue;
+      if (saved.had) {
+        saved.widget->setCursor(saved.cursor);
+      } else {
+        saved.widget->unsetCursor();
+      }
+    }
+    savedCursors_.clear();
+  }
+}
+
+void FormBinding::syncFocus() {
+  rt::Control* c = form_.focused();
+  if (!c) {
+    // The focus left every control; unless it arrives somewhere else within
+    // the current action, the window itself holds the keyboard.
+    QTimer::singleShot(0, this, [this] {
+      QWidget* fw = window_.focusWidget();
+      if (!form_.focused() && fw && controlOf(fw)) {
+        Syncing s(syncing_);
+        window_.setFocus(Qt::OtherFocusReason);
+      }
+    });
+    return;
+  }
+  QWidget* w = widget(c);
+  if (!w || !w->isEnabled() || !window_.isVisible()) return;
+  Syncing s(syncing_);
+  if (window_.focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
+  if (c->kind() == rt::ControlKind::TextBox) applySelection(static_cast<const rt::TextBox&>(*c), *static_cast<QLineEdit*>(w));
+}
+
+}  // namespace mirl::gui

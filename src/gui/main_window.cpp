@@ -1,0 +1,86 @@
+#include "gui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "shell/app.h"
+
+namespace mirl::gui {
+
+MainWindow::MainWindow(App& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), form_(app.main()), binding_(app.main(), *this) {
+  setObjectName(QStringLiteral("frm_Main"));
+  binding_.bindMenuBar(*menuBar());
+
+  buildLayout();
+
+  auto* status = statusBar();
+  status->setSizeGripEnabled(false);
+  binding_.bindStatusBar(*form_.StatusBar1, *status);
+  progress_ = new QProgressBar(status);
+  progress_->setObjectName(QStringLiteral("ProgressBar1"));
+  progress_->setFixedWidth(320);
+  progress_->setMaximumHeight(status->fontMetrics().height());
+  status->addPermanentWidget(progress_);
+  binding_.bindProgressBar(*form_.ProgressBar1, *progress_);
+
+  binding_.afterInput = [this] { afterInput(); };
+
+  // Open at the size the layout asks for, within the screen.
+  QSize size = sizeHint();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableSize());
+  }
+  resize(size);
+}
+
+MainWindow::~MainWindow() = default;
+
+std::vector<const rt::Control*> MainWindow::unplacedControls() const {
+  std::vector<const rt::Control*> out;
+  for (const auto& c : form_.controls()) {
+    switch (c->kind()) {
+      case rt::ControlKind::TextBox:
+      case rt::ControlKind::Label:
+      case rt::ControlKind::CheckBox:
+      case rt::ControlKind::OptionButton:
+      case rt::ControlKind::ComboBox:
+      case rt::ControlKind::CommandButton:
+        if (!binding_.widget(c.get())) out.push_back(c.get());
+        break;
+      default:
+        break;
+    }
+  }
+  return out;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  // A disabled window (another window of the program is open) ignores its
+  // close button; otherwise the shut-down decides.
+  if (!form_.Enabled() || !app_.requestClose()) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+}
+
+void MainWindow::afterInput() {
+  // A close requested during a search waits for the search to return; the
+  // solver carries it out then. Should it still be pending, it is done here.
+  if (app_.closePending && !form_.busy() && !app_.closed()) {
+    app_.closePending = false;
+    app_.requestClose();
+  }
+  if (app_.closed()) {
+    hide();
+    QCoreApplication::quit();
+  }
+}
+
+}  // namespace mirl::gui

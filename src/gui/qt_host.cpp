@@ -1,0 +1,162 @@
+#include "gui/qt_host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace mirl::gui {
+
+namespace {
+
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QMessageBox::StandardButtons buttonsOf(int style) {
+  switch (rt::mb::buttons(style)) {
+    case rt::mb::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case 3:  // yes, no, cancel
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case rt::mb::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    default:
+      return QMessageBox::Ok;
+  }
+}
+
+QMessageBox::Icon iconOf(int style) {
+  switch (rt::mb::icon(style)) {
+    case rt::mb::Critical:
+      return QMessageBox::Critical;
+    case rt::mb::Question:
+      return QMessageBox::Question;
+    case rt::mb::Exclamation:
+      return QMessageBox::Warning;
+    case rt::mb::Information:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
+  }
+}
+
+// The folder a dialog opens in: the start path when it is a folder, the
+// folder of a start file, else the nearest folder above that exists.
+QString startFolder(const QString& start) {
+  QFileInfo info(start);
+  if (info.isDir()) return info.absoluteFilePath();
+  QDir dir = info.absoluteDir();
+  while (!dir.exists() && !dir.isRoot()) {
+    if (!dir.cdUp()) break;
+  }
+  return dir.absolutePath();
+}
+
+}  // namespace
+
+QString messageText(const std::string& prompt) {
+  QString text = fromUtf8(prompt);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+int messageAnswer(int style, QMessageBox::StandardButton pressed) {
+  switch (pressed) {
+    case QMessageBox::Ok:
+      return rt::mb::Ok;
+    case QMessageBox::Cancel:
+      return rt::mb::Cancel;
+    case QMessageBox::Yes:
+      return rt::mb::Yes;
+    case QMessageBox::No:
+      return rt::mb::No;
+    default:
+      break;
+  }
+  // Closed without a button: the box's cancel answer.
+  switch (rt::mb::buttons(style)) {
+    case rt::mb::OkCancel:
+    case 3:
+      return rt::mb::Cancel;
+    case rt::mb::YesNo:
+      return rt::mb::No;
+    default:
+      return rt::mb::Ok;
+  }
+}
+
+QString fileFilter(const std::string& description, const std::string& patterns) {
+  QStringList list;
+  for (const QString& p : fromUtf8(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    QString t = p.trimmed();
+    if (!t.isEmpty()) list << t;
+  }
+  QString desc = fromUtf8(description).trimmed();
+  if (list.isEmpty()) list << QStringLiteral("*");
+  const QString bracket = QLatin1Char('(') + list.join(QLatin1Char(' ')) + QLatin1Char(')');
+  if (desc.endsWith(bracket)) return desc;
+  return desc.isEmpty() ? bracket : desc + QLatin1Char(' ') + bracket;
+}
+
+QWidget* QtHost::dialogParent() const {
+  if (parent_ && parent_->isVisible()) return parent_;
+  return QApplication::activeWindow();
+}
+
+int QtHost::messageBox(const std::string& prompt, int style, const std::string& title) {
+  QMessageBox box(iconOf(style), fromUtf8(title), messageText(prompt), buttonsOf(style), dialogParent());
+  box.setTextFormat(Qt::PlainText);
+  // The first button is the default, as on the original platform.
+  const int buttons = rt::mb::buttons(style);
+  box.setDefaultButton(buttons == rt::mb::YesNo || buttons == 3 ? QMessageBox::Yes : QMessageBox::Ok);
+  QMessageBox::StandardButton pressed = QMessageBox::NoButton;
+  if (messageBoxHook) {
+    pressed = messageBoxHook(box);
+  } else {
+    box.exec();
+    pressed = box.standardButton(box.clickedButton());
+  }
+  return messageAnswer(style, pressed);
+}
+
+std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
+  const bool save = request.kind == rt::FileDialogRequest::Kind::Save;
+  QFileDialog dialog(dialogParent(), fromUtf8(request.title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The name is taken as typed: nothing is appended.
+  dialog.setDefaultSuffix(QString());
+  QStringList filters;
+  for (const auto& [description, patterns] : request.filters) filters << fileFilter(description, patterns);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+
+  const QString start = fromUtf8(request.startPath).trimmed();
+  if (!start.isEmpty()) dialog.setDirectory(startFolder(start));
+  if (save) {
+    dialog.selectFile(fromUtf8(request.proposedName));
+  } else if (!start.isEmpty() && QFileInfo(start).isFile()) {
+    dialog.selectFile(QFileInfo(start).fileName());
+  }
+
+  QString chosen;
+  if (fileDialogHook) {
+    chosen = fileDialogHook(dialog);
+  } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    chosen = dialog.selectedFiles().constFirst();
+  }
+  if (chosen.isEmpty()) return {};
+  return QFileInfo(chosen).absoluteFilePath().toStdString();
+}
+
+void QtHost::processEvents() {
+  if (++passCounter_ % kPassesPerClockCheck != 0) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastPass_ < kMinInterval) return;
+  lastPass_ = now;
+  ++realPasses_;
+  QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+}  // namespace mirl::gui

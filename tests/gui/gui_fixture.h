@@ -1,0 +1,69 @@
+#pragma once
+// A started application with its main window on an off-screen display, and
+// controls whose handlers log what they see.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/main_window.h"
+#include "testkit/test_app.h"
+
+namespace mirl::gui::testing {
+
+using Log = std::vector<std::string>;
+
+class GuiTest : public ::testing::Test {
+ protected:
+  GuiTest() : t_(false), window_(std::make_unique<MainWindow>(t_.app())) {
+    t_.app().start();
+    window_->show();
+    // Menu shortcuts work in the active window only.
+    window_->activateWindow();
+    (void)QTest::qWaitForWindowActive(window_.get());
+    QApplication::processEvents();
+  }
+  ~GuiTest() override { window_.reset(); }
+
+  App& app() { return t_.app(); }
+  FrmMain& f() { return t_.main(); }
+  MainWindow& win() { return *window_; }
+  scenario::ScriptHost& host() { return t_.host(); }
+
+  template <class W>
+  W* w(const rt::Control* c) {
+    W* widget = window_->widgetAs<W>(c);
+    EXPECT_NE(widget, nullptr) << (c ? c->fullName() : std::string("null control"));
+    return widget;
+  }
+
+  // Replaces the control's focus and click handlers by ones that log.
+  void logEvents(rt::Control* c) {
+    const std::string n = c->fullName();
+    c->onGotFocus = [this, n] { log.push_back(n + ".GotFocus"); };
+    c->onLostFocus = [this, n] { log.push_back(n + ".LostFocus"); };
+    c->onValidate = [this, n](bool& cancel) {
+      log.push_back(n + ".Validate");
+      cancel = cancelValidate;
+    };
+    c->onClick = [this, n] { log.push_back(n + ".Click"); };
+  }
+
+  // Gives a control the focus through the form, as a user's click would.
+  void focus(rt::Control* c) {
+    ASSERT_TRUE(f().userFocus(*c)) << c->fullName();
+    QApplication::processEvents();
+  }
+
+  Log log;
+  bool cancelValidate = false;
+
+ private:
+  testkit::TestApp t_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace mirl::gui::testing

@@ -1,0 +1,78 @@
+// The main window's arrangement: every control has its widget, the window
+// fits a 1366 x 768 screen, and a picture of it for the documentation.
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "gui/line_frame.h"
+#include "gui_fixture.h"
+#include "model/frm_main.h"
+#include "support/language.h"
+
+namespace mirl::gui::testing {
+namespace {
+
+using LayoutTest = GuiTest;
+
+TEST_F(LayoutTest, EveryControlHasAWidget) {
+  for (const rt::Control* c : win().unplacedControls()) ADD_FAILURE() << c->fullName() << " has no widget";
+  for (const auto& c : f().controls()) {
+    if (c->kind() != rt::ControlKind::Menu || static_cast<rt::MenuItem&>(*c).isSeparator()) continue;
+    EXPECT_NE(win().action(static_cast<rt::MenuItem*>(c.get())), nullptr) << c->fullName();
+  }
+}
+
+TEST_F(LayoutTest, FitsASmallLaptopScreen) {
+  // In both languages; title bar and a panel of the desktop take some of
+  // the height.
+  EXPECT_LE(win().sizeHint().width(), 1366);
+  EXPECT_LE(win().sizeHint().height(), 768 - 60);
+  Sprache_English_Laden(app());
+  QApplication::processEvents();
+  EXPECT_LE(win().sizeHint().width(), 1366);
+  EXPECT_LE(win().sizeHint().height(), 768 - 60);
+  win().resize(1366, 700);
+  QApplication::processEvents();
+  // Nothing overlaps: the bases' frames sit side by side, the flavours and
+  // the panel below them.
+  EXPECT_LE(win().frameNBases()->geometry().right(), win().frameBases()->geometry().left());
+  EXPECT_LE(win().frameNBases()->geometry().bottom(), win().frameAromen()->geometry().top());
+  EXPECT_LE(win().frameAromen()->geometry().right(), win().framePanel()->geometry().left());
+}
+
+TEST_F(LayoutTest, ControlsSitInsideTheirGroupFrames) {
+  auto inside = [](QWidget* w, FrameBox* frame) { return frame->isAncestorOf(w); };
+  for (int s = 0; s < kBaseSlots; ++s) {
+    FrameBox* frame = s < 3 ? win().frameNBases() : win().frameBases();
+    EXPECT_TRUE(inside(win().widget(f().basis[s].txt_Menge), frame)) << s;
+    EXPECT_TRUE(inside(win().widget(f().basis[s].chk), frame)) << s;
+  }
+  for (int k = 1; k <= kFlavourRows; ++k) EXPECT_TRUE(inside(win().widget(f().aroma[k].txt_Aroma_Menge), win().frameAromen()));
+  EXPECT_EQ(win().frameNBases()->caption(), win().widget(f().lbl_Main_N_Basis));
+  EXPECT_EQ(win().frameBases()->caption(), win().widget(f().lbl_Main_Basis));
+  EXPECT_EQ(win().frameAromen()->caption(), win().widget(f().lbl_Aromen));
+  // The caption sits in a gap of the top edge.
+  FrameBox* frame = win().frameNBases();
+  const QRect caption = frame->caption()->geometry();
+  EXPECT_LT(frame->edgeLine(FrameBox::TopLeft).x2(), caption.left());
+  EXPECT_GT(frame->edgeLine(FrameBox::TopRight).x1(), caption.right());
+  EXPECT_TRUE(caption.contains(caption.center().x(), frame->edgeLine(FrameBox::TopRight).y1()));
+}
+
+// Saves the main window as it looks at 1366 x 768 into the build folder
+// (screenshot.png, or the path in MIRL_SCREENSHOT).
+TEST_F(LayoutTest, Screenshot) {
+  win().resize(win().sizeHint().boundedTo(QSize(1366, 740)));
+  QApplication::processEvents();
+  QString path = qEnvironmentVariable("MIRL_SCREENSHOT");
+  if (path.isEmpty()) path = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absoluteFilePath(QStringLiteral("screenshot.png"));
+  const QPixmap picture = win().grab();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_TRUE(picture.save(path)) << path.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace mirl::gui::testing
