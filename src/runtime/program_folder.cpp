@@ -1,8 +1,8 @@
 #include "runtime/program_folder.h"
 
-#include <cstdlib>
-#include <pwd.h>
 #include <unistd.h>
+
+#include "runtime/user_dirs.h"
 
 namespace mirl::rt {
 
@@ -16,18 +16,7 @@ std::filesystem::path programFolder(const std::filesystem::path& executable) {
     }
   }
 
-  std::filesystem::path base;
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-      const passwd* pw = ::getpwuid(::getuid());
-      home = pw != nullptr ? pw->pw_dir : nullptr;
-    }
-    base = std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share";
-  }
+  const std::filesystem::path base = userBaseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
   const std::filesystem::path folder = base / "Quillfen" / "MirlFumarix";
   std::filesystem::create_directories(folder, ec);
   return folder;

@@ -1,12 +1,10 @@
 #include "runtime/registry_store.h"
 
 #include <charconv>
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
 
 #include "runtime/file_io.h"
 #include "runtime/registry_format.h"
+#include "runtime/user_dirs.h"
 #include "runtime/utf8_codec.h"
 
 namespace mirl::rt {
@@ -90,18 +88,7 @@ bool parseValue(const std::vector<regfile::Word>& w, RegValue& v) {
 RegistryStore::RegistryStore(std::filesystem::path file) : file_(std::move(file)) { load(); }
 
 std::filesystem::path RegistryStore::defaultFile() {
-  std::filesystem::path base;
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-      const passwd* pw = ::getpwuid(::getuid());
-      home = pw != nullptr ? pw->pw_dir : nullptr;
-    }
-    base = std::filesystem::path(home != nullptr ? home : ".") / ".config";
-  }
+  const std::filesystem::path base = userBaseFolder("XDG_CONFIG_HOME", ".config");
   return base / "Quillfen" / "MirlFumarix" / "registry";
 }
 

@@ -84,10 +84,7 @@ bool Annaeherung_Suche_V1(App& app) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
-  st.Vorschlag_Letzter_Index = 0;
-  st.Vorschlag_Index = 0;
-  Vorschlaege_Loeschen(st.Vorschlagsliste);
-  Vorschlaege_Loeschen(st.Trefferliste);
+  Vorschlaege_Zuruecksetzen(st);
 
   if (Aromen_Zu_Viel(app)) {
     w.setMousePointer(0);

@@ -228,10 +228,7 @@ void Berechnung_Treffersuche(App& app) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
-  st.Vorschlag_Letzter_Index = 0;
-  st.Vorschlag_Index = 0;
-  Vorschlaege_Loeschen(st.Vorschlagsliste);
-  Vorschlaege_Loeschen(st.Trefferliste);
+  Vorschlaege_Zuruecksetzen(st);
 
   if (Nikotin_Basen_Pruefen(app)) {
     Ende_Abgelehnt(app);

@@ -31,6 +31,13 @@ void Vorschlag_Lesen(const Vorschlag_Liste& list, int index, Vorschlag_Datensatz
   if (inList(index)) rec = list[static_cast<size_t>(index)];
 }
 
+void Vorschlaege_Zuruecksetzen(SolverState& st) {
+  st.Vorschlag_Letzter_Index = 0;
+  st.Vorschlag_Index = 0;
+  Vorschlaege_Loeschen(st.Vorschlagsliste);
+  Vorschlaege_Loeschen(st.Trefferliste);
+}
+
 void Vorschlag_Kopieren(const Vorschlag_Liste& from, int fromIndex, Vorschlag_Liste& to, int toIndex) {
   if (inList(fromIndex) && inList(toIndex)) to[static_cast<size_t>(toIndex)] = from[static_cast<size_t>(fromIndex)];
 }

@@ -9,6 +9,9 @@ class App;
 
 // Every field of every place 0.
 void Vorschlaege_Loeschen(Vorschlag_Liste& list);
+// Both indexes 0, then the shown list and the hit list cleared (the start of
+// every search and of the factory reset).
+void Vorschlaege_Zuruecksetzen(SolverState& st);
 // Copies place index into rec; an index outside 0..77 copies nothing.
 void Vorschlag_Lesen(const Vorschlag_Liste& list, int index, Vorschlag_Datensatz& rec);
 // Copies one place into another; nothing when either index is outside 0..77.

@@ -6,6 +6,19 @@ namespace mirl {
 
 namespace {
 
+// The eight conversion error codes share one box text per language; only
+// their titles and status texts name the code.
+constexpr const char* kSumNot100De =
+    "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
+    "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
+    "\r\n"
+    "Der Vorgang wird abgebrochen";
+constexpr const char* kSumNot100En =
+    "Unable to calculate, the sum of all elements must be 100%.\r\n"
+    "The tooltip from the red labels tell you the difference.\r\n"
+    "\r\n"
+    "The process ist canceled.";
+
 struct MessageTexts {
   Msg id;
   const char* german;
@@ -144,14 +157,7 @@ constexpr MessageTexts kTexts[] = {
 
     // Conversion errors: the eight codes share one box text per language.
     {Msg::Msg_AH1_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_AH1_Titel,
      "Berechnung abgebrochen! Fehlercode: AH-1",
      "Stop Calculating! Errorcode: AH-1"},
@@ -159,14 +165,7 @@ constexpr MessageTexts kTexts[] = {
      "AH-1-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: AH-1 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_AH2_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_AH2_Titel,
      "Berechnung abgebrochen! Fehlercode: AH-2",
      "Stop Calculating! Errorcode: AH-2"},
@@ -174,14 +173,7 @@ constexpr MessageTexts kTexts[] = {
      "AH-2-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: AH-2 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_AE1_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_AE1_Titel,
      "Berechnung abgebrochen! Fehlercode: AE-1",
      "Stop Calculating! Errorcode: AE-1"},
@@ -189,14 +181,7 @@ constexpr MessageTexts kTexts[] = {
      "AE-1-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: AE-1 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_AE2_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_AE2_Titel,
      "Berechnung abgebrochen! Fehlercode: AE-2",
      "Stop Calculating! Errorcode: AE-2"},
@@ -204,14 +189,7 @@ constexpr MessageTexts kTexts[] = {
      "AE-2-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: AE-2 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_NH1_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_NH1_Titel,
      "Berechnung abgebrochen! Fehlercode: NH-1",
      "Stop Calculating! Errorcode: NH-1"},
@@ -219,14 +197,7 @@ constexpr MessageTexts kTexts[] = {
      "NH-1-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: NH-1 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_NH2_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_NH2_Titel,
      "Berechnung abgebrochen! Fehlercode: NH-2",
      "Stop Calculating! Errorcode: NH-2"},
@@ -234,14 +205,7 @@ constexpr MessageTexts kTexts[] = {
      "NH-2-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: NH-2 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_NE1_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_NE1_Titel,
      "Berechnung abgebrochen! Fehlercode: NE-1",
      "Stop Calculating! Errorcode: NE-1"},
@@ -249,14 +213,7 @@ constexpr MessageTexts kTexts[] = {
      "NE-1-Berechnung fehlgeschlagen --- Vor der Umrechnung muss die Summe aller Elemente 100% betragen --- Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren",
      "Stop Calculating! Errorcode: NE-1 --- The sum of all elements must be 100% --- The tooltip from the red labels tell you the difference"},
     {Msg::Msg_NE2_Text,
-     "Berechnung unmöglich, da die Summe aller Elemente vor der Umrechnung schon keine 100% ergab.\r\n"
-     "Gehen Sie mit der Maus über die rote Schrift um die Differenz zu erfahren.\r\n"
-     "\r\n"
-     "Der Vorgang wird abgebrochen",
-     "Unable to calculate, the sum of all elements must be 100%.\r\n"
-     "The tooltip from the red labels tell you the difference.\r\n"
-     "\r\n"
-     "The process ist canceled."},
+     kSumNot100De, kSumNot100En},
     {Msg::Msg_NE2_Titel,
      "Berechnung abgebrochen! Fehlercode: NE-2",
      "Stop Calculating! Errorcode: NE-2"},
