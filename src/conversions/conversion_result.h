@@ -1,7 +1,7 @@
 #pragma once
 // What a composition conversion did: converted, found nothing to do, or
 // refused with an error code ("AE-ZA", "AH-1", "AH-2", "AE-1", "AE-2",
-// "NH-1", "NH-2", "NE-1", "NE-2").
+// "NH-2", "NE-2").
 #include <string>
 
 namespace mirl {

@@ -146,6 +146,16 @@ TEST_F(FlavourShare, NoHintWhenNothingWasAdjusted) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, "Berechnung abgebrochen! Fehlercode: AH-2");
   EXPECT_EQ(boxes[0].style, 64);
+
+  // Converted, but the flavour is only half substance and brings nothing
+  // else: 5 + 45 + 45 = 95 is no rounding difference, nothing is adjusted
+  // and no hint is shown.
+  composition(1, 50, 0, 0, 0, 0, 0);
+  t = {9, 50, 50, 0, 0};
+  setStatus("");
+  EXPECT_TRUE(ah(t, 10, 5).converted());
+  expectTarget(t, 8.1, 45, 45, 0, 0);
+  EXPECT_EQ(status(), "");
 }
 
 TEST_F(FlavourShare, AeRefusesAGroupThatDoesNotAddUp) {
