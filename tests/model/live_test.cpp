@@ -118,24 +118,6 @@ TEST_F(LiveTest, MixToTargetNeedsLiveModeAndAMixture) {
   EXPECT_FALSE(main().btn_Misch_Zu_Menge->Enabled());
 }
 
-TEST_F(LiveTest, TotalAboveRangeShowsZeroAndPricesPerQuantityZero) {
-  liveMode();
-  base(PG_Basis, "0", "100", "0", "60000");
-  base(VG_Basis, "0", "0", "100", "50000");
-  priced(PG_Basis, "5,00", k100ml);
-  main().txt_Live_Preis->setText("12,00");
-  main().txt_Berechnung_Preis->setText("12,00");
-  analyse();
-  EXPECT_EQ(main().txt_Live_Menge->Text(), "0");
-  EXPECT_FALSE(main().btn_Misch_Zu_Menge->Enabled());
-  EXPECT_EQ(main().txt_Live_Preis->Text(), "0,00");
-  EXPECT_EQ(main().txt_Berechnung_Preis->Text(), "0,00");
-  EXPECT_EQ(main().txt_Live_PG->Text(), "0");
-  EXPECT_EQ(main().txt_Vis_Summe->Text(), "0");
-  // The ingredients still cost what they cost.
-  EXPECT_EQ(main().txt_Live_Preis_Summe->Text(), "3.000,00");
-}
-
 // --- panel prices ------------------------------------------------------------
 
 TEST_F(LiveTest, PanelPricesOfABasePerLitre) {
@@ -149,36 +131,6 @@ TEST_F(LiveTest, PanelPricesOfABasePerLitre) {
   EXPECT_EQ(main().txt_Live_Preis->Text(), "50,00");
   EXPECT_EQ(main().txt_Berechnung_Preis_Gesamt->Text(), "0,50");
   EXPECT_EQ(main().txt_Berechnung_Preis->Text(), "5,00");
-}
-
-TEST_F(LiveTest, PanelPricesWithExtraCostsAndThousands) {
-  liveMode();
-  base(PG_Basis, "0", "100", "0", "10");
-  priced(PG_Basis, "102,45", k100ml);
-  main().txt_Live_Preis_Zusatzkosten->setText("2.1");
-  main().cbo_Preis_Live->setListIndex(k1Liter);
-  main().txt_Berechnung_Zusatzkosten->setText("-7,9");
-  main().cbo_Preis_Berechnung->setListIndex(13);  // "10 Liter"
-  analyse();
-  // 2,10 + 102,45 × 10 ÷ 100 = 12,345; per litre 1.234,50.
-  EXPECT_EQ(main().txt_Live_Preis_Zusatzkosten->Text(), "2,10");
-  EXPECT_EQ(main().txt_Live_Preis_Summe->Text(), "12,35");
-  EXPECT_EQ(main().txt_Live_Preis->Text(), "1.234,50");
-  // 7,90 + 10,245 = 18,145; per 10 litres 18.145,00.
-  EXPECT_EQ(main().txt_Berechnung_Zusatzkosten->Text(), "7,90");
-  EXPECT_EQ(main().txt_Berechnung_Preis_Gesamt->Text(), "18,15");
-  EXPECT_EQ(main().txt_Berechnung_Preis->Text(), "18.145,00");
-
-  // Prices of 1000 and more keep their values from one run to the next.
-  analyse();
-  EXPECT_EQ(main().txt_Live_Preis->Text(), "1.234,50");
-  EXPECT_EQ(main().txt_Berechnung_Preis->Text(), "18.145,00");
-
-  // An extra cost of 1000 and more is read with its grouping.
-  main().txt_Live_Preis_Zusatzkosten->setText("1.000,00");
-  analyse();
-  EXPECT_EQ(main().txt_Live_Preis_Zusatzkosten->Text(), "1.000,00");
-  EXPECT_EQ(main().txt_Live_Preis_Summe->Text(), "1.010,25");
 }
 
 TEST_F(LiveTest, ExtraCostAloneGivesNoPricePerQuantity) {
@@ -242,32 +194,6 @@ TEST(LivePrices, CalculationPanelWithoutQuantitiesKeepsItsFields) {
 }
 
 // --- composition and viscosity ----------------------------------------------
-
-TEST_F(LiveTest, WorkedExample) {
-  liveMode();
-  base(PG_N_Basis, "20", "50", "50", "10");
-  flavour(1, "10");
-  analyse();
-  EXPECT_EQ(main().txt_Live_Menge->Text(), "20");
-  EXPECT_EQ(main().txt_Live_N->Text(), "10");
-  EXPECT_EQ(main().txt_Live_PG->Text(), "25");
-  EXPECT_EQ(main().txt_Live_VG->Text(), "25");
-  EXPECT_EQ(main().txt_Live_Wasser->Text(), "0");
-  EXPECT_EQ(main().txt_Live_Sonstiges->Text(), "0");
-  EXPECT_EQ(main().txt_Live_Aroma->Text(), "50");
-  EXPECT_EQ(main().txt_Vis_Summe->Text(), "385");
-}
-
-TEST_F(LiveTest, ViscosityFromDisplayedShares) {
-  liveMode();
-  base(PG_Basis, "0", "100", "0", "1");
-  base(VG_Basis, "0", "0", "100", "2");
-  analyse();
-  EXPECT_EQ(main().txt_Live_PG->Text(), "33,33");
-  EXPECT_EQ(main().txt_Live_VG->Text(), "66,67");
-  // 33,33 × 60 ÷ 100 + 66,67 × 1480 ÷ 100, not the unrounded 1006,67.
-  EXPECT_EQ(main().txt_Vis_Summe->Text(), "1006,71");
-}
 
 TEST_F(LiveTest, FlavourCompositionAndBounds) {
   liveMode();
@@ -473,27 +399,6 @@ TEST_F(LiveTest, OptionOffGivesTheRecipeNamesBackground) {
   EXPECT_EQ(f.txt_Live_PG->BackColor(), standard);
   EXPECT_EQ(f.txt_Live_Menge->BackColor(), standard);
   EXPECT_EQ(f.txt_Berechnung_Zusammenstellung->BackColor(), standard);
-}
-
-TEST_F(LiveTest, ColourMenuTogglesAndRecoloursWithoutRefresh) {
-  FrmMain& f = main();
-  liveMode();
-  base(PG_Basis, "0", "100", "0", "12");
-  f.basis[PG_Basis].txt_Menge->setEnabled(true);
-  f.mnu_Service_Farben->setChecked(true);
-  const rt::Color standard = f.txt_Berechnung_Zusammenstellung->BackColor();
-  const auto before = app().refreshCount;
-
-  f.userMenu(*f.mnu_Service_Farben);
-  EXPECT_FALSE(f.mnu_Service_Farben->Checked());
-  EXPECT_FALSE(app().model.Farbige_Hintergruende);
-  EXPECT_EQ(f.basis[PG_Basis].txt_Menge->BackColor(), standard);
-
-  f.userMenu(*f.mnu_Service_Farben);
-  EXPECT_TRUE(f.mnu_Service_Farben->Checked());
-  EXPECT_TRUE(app().model.Farbige_Hintergruende);
-  EXPECT_EQ(f.basis[PG_Basis].txt_Menge->BackColor(), rt::Cyan);
-  EXPECT_EQ(app().refreshCount, before);
 }
 
 }  // namespace
