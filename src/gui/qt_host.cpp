@@ -157,6 +157,7 @@ void QtHost::processEvents() {
   lastPass_ = now;
   ++realPasses_;
   QApplication::processEvents(QEventLoop::AllEvents);
+  if (onRealPass) onRealPass(now, std::chrono::steady_clock::now());
 }
 
 }  // namespace mirl::gui

@@ -38,6 +38,12 @@ class QtHost : public rt::Host {
   // Number of passes that really handled events (for the tests).
   std::uint64_t realPasses() const { return realPasses_; }
 
+  // Told, when set, about every pass that really handled events: when its
+  // handling began and when it ended (for measuring how responsive the
+  // window stays during long work). Looked at only on those passes.
+  std::function<void(std::chrono::steady_clock::time_point begin, std::chrono::steady_clock::time_point end)>
+      onRealPass;
+
   // Passes between two looks at the clock, and the least time between two
   // real passes.
   static constexpr unsigned kPassesPerClockCheck = 64;

@@ -1,7 +1,5 @@
-// The main window's arrangement: every control has its widget, the window
-// fits a 1366 x 768 screen, and a picture of it for the documentation.
-#include <QDir>
-#include <QFileInfo>
+// The main window's arrangement: every control has its widget and the
+// window fits a 1366 x 768 screen.
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -59,19 +57,6 @@ TEST_F(LayoutTest, ControlsSitInsideTheirGroupFrames) {
   EXPECT_LT(frame->edgeLine(FrameBox::TopLeft).x2(), caption.left());
   EXPECT_GT(frame->edgeLine(FrameBox::TopRight).x1(), caption.right());
   EXPECT_TRUE(caption.contains(caption.center().x(), frame->edgeLine(FrameBox::TopRight).y1()));
-}
-
-// Saves the main window as it looks at 1366 x 768 into the build folder
-// (screenshot.png, or the path in MIRL_SCREENSHOT).
-TEST_F(LayoutTest, Screenshot) {
-  win().resize(win().sizeHint().boundedTo(QSize(1366, 740)));
-  QApplication::processEvents();
-  QString path = qEnvironmentVariable("MIRL_SCREENSHOT");
-  if (path.isEmpty()) path = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absoluteFilePath(QStringLiteral("screenshot.png"));
-  const QPixmap picture = win().grab();
-  ASSERT_FALSE(picture.isNull());
-  EXPECT_TRUE(picture.save(path)) << path.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(path));
 }
 
 }  // namespace
