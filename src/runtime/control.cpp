@@ -99,7 +99,7 @@ void Control::setTop(int top) {
 }
 
 bool Control::canTakeFocus() const {
-  return takesFocus() && enabled_ && visible_ && form_.Enabled();
+  return takesFocus() && enabled_ && visible_ && form_.Enabled() && form_.Visible();
 }
 
 bool Control::SetFocus() { return form_.moveFocus(*this); }

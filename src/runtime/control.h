@@ -88,7 +88,7 @@ class Control {
   // Controls that can hold the focus (text boxes, tick boxes, option
   // buttons, lists, command buttons).
   virtual bool takesFocus() const { return false; }
-  // Enabled, visible, focusable, on an enabled form.
+  // Enabled, visible, focusable, on an enabled and shown form.
   bool canTakeFocus() const;
   // Moves the focus here as code does (Validate of the control that has it,
   // LostFocus, GotFocus). False when Validate kept the focus where it was or

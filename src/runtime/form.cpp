@@ -171,7 +171,8 @@ void Form::forgetFocus(const Control& c) {
 }
 
 bool Form::acceptsUserInput(const Control* c) const {
-  if (!enabled_) return false;
+  // A hidden window cannot be reached by the user at all.
+  if (!enabled_ || !visible_) return false;
   if (busy_ && c != busyAllowed_) return false;
   if (c && !c->Enabled()) return false;
   return true;

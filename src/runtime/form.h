@@ -5,9 +5,9 @@
 // Focus: moving the focus from A to B raises A.Validate(cancel) (a cancel
 // keeps the focus on A), then A.LostFocus, then B.GotFocus. A user's click
 // on a control that takes the focus moves the focus first, then runs Click.
-// Menu commands raise no focus events. A disabled form takes no user input;
-// while the form is busy (a long operation runs) it takes user input only
-// for the one control named by the busy lock.
+// Menu commands raise no focus events. A disabled or hidden form takes no
+// user input; while the form is busy (a long operation runs) it takes user
+// input only for the one control named by the busy lock.
 #include <functional>
 #include <memory>
 #include <string>

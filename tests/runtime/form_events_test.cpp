@@ -12,6 +12,7 @@ namespace {
 // A form with a few controls whose handlers log what they see.
 struct LoggingForm : Form {
   LoggingForm() : Form("frm_Test") {
+    setVisible(true);
     a = &add<TextBox>("txt_A");
     b = &add<TextBox>("txt_B");
     chk = &add<CheckBox>("chk_X");
@@ -144,14 +145,23 @@ TEST(FormEvents, MenuCommandsRaiseNoFocusEvents) {
   EXPECT_EQ(f.focused(), f.a);
 }
 
-TEST(FormEvents, DisabledFormTakesNoUserInput) {
-  LoggingForm f;
-  f.setEnabled(false);
-  EXPECT_FALSE(f.userClick(*f.btn));
-  EXPECT_FALSE(f.userMenu(*f.menu));
-  EXPECT_FALSE(f.userType(*f.a, "1"));
-  EXPECT_FALSE(f.acceptsUserInput(nullptr));
-  EXPECT_TRUE(f.log.empty());
+TEST(FormEvents, DisabledOrHiddenFormTakesNoUserInput) {
+  for (bool hidden : {false, true}) {
+    LoggingForm f;
+    if (hidden)
+      f.setVisible(false);
+    else
+      f.setEnabled(false);
+    EXPECT_FALSE(f.userClick(*f.btn));
+    EXPECT_FALSE(f.userClick(*f.chk));
+    EXPECT_FALSE(f.userMenu(*f.menu));
+    EXPECT_FALSE(f.userType(*f.a, "1"));
+    EXPECT_FALSE(f.acceptsUserInput(nullptr));
+    EXPECT_FALSE(f.a->SetFocus());
+    EXPECT_TRUE(f.log.empty());
+    EXPECT_EQ(f.chk->Value(), 0);
+    EXPECT_EQ(f.focused(), nullptr);
+  }
 }
 
 TEST(FormEvents, BusyFormTakesInputOnlyForTheAllowedControl) {

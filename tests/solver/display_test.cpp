@@ -41,13 +41,6 @@ TEST_F(Display, TicksWhatTheProposalUsesAndWritesEveryAmount) {
   EXPECT_EQ(w().lbl_TopTen->Caption(), "Vorschlag 1 / 1");
 }
 
-TEST_F(Display, EmptyListShowsZerosAndOneOfNone) {
-  proposals({});
-  Vorschlag_Anzeigen(app(), st().Vorschlagsliste, 0);
-  for (int s = 0; s < kBaseSlots; ++s) EXPECT_EQ(amount(static_cast<BaseSlotId>(s)), "0");
-  EXPECT_EQ(w().lbl_TopTen->Caption(), "Vorschlag 1 / 0");
-}
-
 TEST_F(Display, PagingAtTheEndsOnlyDisablesTheButton) {
   proposals({{1, 1}, {2, 2}});
   w().btn_L->setEnabled(true);

@@ -41,11 +41,6 @@ TEST_F(Plausibility, OneStrengthOnlyAllowsExactlyThatStrength) {
   EXPECT_EQ(check("3"), text(Msg::Msg_Ein_Nwert_Status));
 }
 
-TEST_F(Plausibility, TargetBelowTheWeakestBase) {
-  strengths({{PG_N_Basis, "6"}, {VG_N_Basis, "18"}});
-  EXPECT_EQ(check("3"), text(Msg::Msg_N_Zu_Niedrig_Status));
-}
-
 TEST_F(Plausibility, AmountIsCheckedOnlyAfterTheStrengths) {
   strengths({{PG_N_Basis, "20"}, {PG_Basis, "0"}});
   EXPECT_EQ(check("10", "2"), "");

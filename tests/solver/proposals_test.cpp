@@ -59,13 +59,6 @@ TEST(ProposalSort, SeventyEightDistinctPricesComeOutRising) {
   for (int i = 0; i < 78; ++i) EXPECT_EQ(l[i](7), i + 1);
 }
 
-TEST(ProposalSort, SortIsStableForEqualPrices) {
-  auto l = listOf({hit(1, 0, 2), hit(2, 0, 1), hit(3, 0, 2), hit(4, 0, 1)});
-  Vorschlaege_Sortieren_Bereich(l, 4);
-  EXPECT_EQ(l[0], hit(2, 0, 1));
-  EXPECT_EQ(l[1], hit(1, 0, 2));
-}
-
 TEST(ProposalSort, NothingFilledLeavesAnEmptyList) {
   auto l = listOf({hit(1, 1, 3)});  // stale record beyond the filled places
   EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 0), 0);

@@ -224,6 +224,7 @@ TEST(LanguageSwitch, ChangesNoCheckMarkNoFieldAndRunsNoRefresh) {
 TEST(LanguageMenu, ChecksTheChosenEntryAndAppliesItsTexts) {
   testkit::TestApp t(false);
   FrmMain& f = t.main();
+  f.setVisible(true);
   Sprache_Deutsch_Laden(t.app());
 
   for (int round = 0; round < 2; ++round) {  // choosing English twice keeps it

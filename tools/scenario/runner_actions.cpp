@@ -91,8 +91,9 @@ std::string Runner::windowAction(const Command& c) {
   switch (c.op) {
     case Op::Close:
     case Op::Quit:
-      // A disabled window (another window is open over it) cannot be closed.
-      if (app_.loadedForm(name) && form.Enabled()) app_.closeForm(name);
+      // A disabled window (another window is open over it) or a hidden one
+      // cannot be closed by the user.
+      if (app_.loadedForm(name) && form.Enabled() && form.Visible()) app_.closeForm(name);
       return "";
     case Op::Maximize:
       form.setWindowState(rt::WindowState::Maximized);
