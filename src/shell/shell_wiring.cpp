@@ -1,5 +1,6 @@
 #include "shell/app.h"
 #include "shell/language_menu.h"
+#include "shell/option_menu.h"
 #include "shell/wiring.h"
 
 namespace mirl {
@@ -9,6 +10,8 @@ void wireShellHandlers(App& app) {
   FrmMain& f = app.main();
   f.mnu_Service_Sprache_Deutsch->onClick = [&app] { frm_Main_mnu_Service_Sprache_Deutsch_Click(app); };
   f.mnu_Service_Sprache_English->onClick = [&app] { frm_Main_mnu_Service_Sprache_English_Click(app); };
+  f.mnu_Service_Auto_Markierung->onClick = [&app] { frm_Main_mnu_Service_Auto_Markierung_Click(app); };
+  f.mnu_Service_MsgBox->onClick = [&app] { frm_Main_mnu_Service_MsgBox_Click(app); };
 }
 
 }  // namespace mirl
