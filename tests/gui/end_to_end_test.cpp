@@ -20,15 +20,6 @@ void clickBox(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier,
 
 class EndToEndTest : public GuiTest {
  protected:
-  // Replaces a field's text the way a user does: click, select all, type,
-  // then Tab away.
-  void typeAndTab(rt::TextBox* t, const char* text) {
-    QLineEdit* le = w<QLineEdit>(t);
-    QTest::mouseClick(le, Qt::LeftButton);
-    le->selectAll();
-    QTest::keyClicks(le, QString::fromUtf8(text));
-    QTest::keyClick(le, Qt::Key_Tab);
-  }
   QString status() {
     auto* panel = win().statusBar()->findChild<QLabel*>(QStringLiteral("StatusBar1.Panel1"));
     return panel ? panel->text() : QString();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -38,6 +39,16 @@ class GuiTest : public ::testing::Test {
     W* widget = window_->widgetAs<W>(c);
     EXPECT_NE(widget, nullptr) << (c ? c->fullName() : std::string("null control"));
     return widget;
+  }
+
+  // Replaces a field's text the way a user does: click, select all, type,
+  // then Tab away.
+  void typeAndTab(rt::TextBox* t, const char* text) {
+    QLineEdit* le = w<QLineEdit>(t);
+    QTest::mouseClick(le, Qt::LeftButton);
+    le->selectAll();
+    QTest::keyClicks(le, QString::fromUtf8(text));
+    QTest::keyClick(le, Qt::Key_Tab);
   }
 
   // Replaces the control's focus and click handlers by ones that log.

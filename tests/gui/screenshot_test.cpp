@@ -17,13 +17,6 @@ namespace {
 
 class ScreenshotTest : public GuiTest {
  protected:
-  void typeAndTab(rt::TextBox* t, const char* text) {
-    QLineEdit* le = w<QLineEdit>(t);
-    QTest::mouseClick(le, Qt::LeftButton);
-    le->selectAll();
-    QTest::keyClicks(le, QString::fromUtf8(text));
-    QTest::keyClick(le, Qt::Key_Tab);
-  }
   void tick(rt::CheckBox* c, bool on) {
     QCheckBox* box = w<QCheckBox>(c);
     if ((c->Value() != 0) != on) QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
