@@ -82,6 +82,14 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, doub
   if (F == 0) return {};
   if (F > 99) return refuseTooMuchFlavour(app);
 
+  // PG, VG, water and other, always in this order; the nicotine goes
+  // before or after them depending on the option.
+  auto sharesIn = [&] {
+    PG = inPercent(PG, F, Summe_Aromen_PG(app));
+    VG = inPercent(VG, F, Summe_Aromen_VG(app));
+    W = inPercent(W, F, Summe_Aromen_Wasser(app));
+    S = inPercent(S, F, Summe_Aromen_Sonst(app));
+  };
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = nicotineCounts(app);
   if (withNicotine) {
@@ -89,20 +97,14 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, doub
       result = refuse(app, "AH-1", Msg::Msg_AH1_Text, Msg::Msg_AH1_Titel, Msg::Msg_AH1_Status);
     } else {
       N = inNicotine(N, F, Summe_Aromen_N(app));
-      PG = inPercent(PG, F, Summe_Aromen_PG(app));
-      VG = inPercent(VG, F, Summe_Aromen_VG(app));
-      W = inPercent(W, F, Summe_Aromen_Wasser(app));
-      S = inPercent(S, F, Summe_Aromen_Sonst(app));
+      sharesIn();
     }
   } else {
     Rundungsfehler_Ausgleichen(PG, VG, W, S, 0);
     if (r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
       result = refuse(app, "AH-2", Msg::Msg_AH2_Text, Msg::Msg_AH2_Titel, Msg::Msg_AH2_Status);
     } else {
-      PG = inPercent(PG, F, Summe_Aromen_PG(app));
-      VG = inPercent(VG, F, Summe_Aromen_VG(app));
-      W = inPercent(W, F, Summe_Aromen_Wasser(app));
-      S = inPercent(S, F, Summe_Aromen_Sonst(app));
+      sharesIn();
       N = inNicotine(N, F, Summe_Aromen_N(app));
     }
   }
@@ -129,6 +131,12 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, dou
   if (F > 99) return refuseTooMuchFlavour(app);
 
   const Contributions& c = previous ? kPrevious : kBeforeClick;
+  auto sharesOut = [&] {
+    PG = outPercent(PG, F, c.PG(app, F, k));
+    VG = outPercent(VG, F, c.VG(app, F, k));
+    W = outPercent(W, F, c.W(app, F, k));
+    S = outPercent(S, F, c.S(app, F, k));
+  };
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = nicotineCounts(app);
   if (withNicotine) {
@@ -136,20 +144,14 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, dou
       result = refuse(app, "AE-1", Msg::Msg_AE1_Text, Msg::Msg_AE1_Titel, Msg::Msg_AE1_Status);
     } else {
       N = outNicotine(N, F, c.N(app, F, k));
-      PG = outPercent(PG, F, c.PG(app, F, k));
-      VG = outPercent(VG, F, c.VG(app, F, k));
-      W = outPercent(W, F, c.W(app, F, k));
-      S = outPercent(S, F, c.S(app, F, k));
+      sharesOut();
     }
   } else {
     Rundungsfehler_Ausgleichen(PG, VG, W, S, r2(B));
     if (r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
       result = refuse(app, "AE-2", Msg::Msg_AE2_Text, Msg::Msg_AE2_Titel, Msg::Msg_AE2_Status);
     } else {
-      PG = outPercent(PG, F, c.PG(app, F, k));
-      VG = outPercent(VG, F, c.VG(app, F, k));
-      W = outPercent(W, F, c.W(app, F, k));
-      S = outPercent(S, F, c.S(app, F, k));
+      sharesOut();
       N = outNicotine(N, F, c.N(app, F, k));
     }
   }
