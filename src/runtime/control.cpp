@@ -1,6 +1,7 @@
 #include "runtime/control.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "runtime/error.h"
 #include "runtime/form.h"
@@ -53,6 +54,11 @@ const std::string* asText(const Value& v) { return std::get_if<std::string>(&v);
 Value num(double d) { return Value{d}; }
 
 }  // namespace
+
+void refuseSecondHandler(const std::string& owner, int index, const char* event) {
+  const std::string name = index < 0 ? owner : owner + "(" + std::to_string(index) + ")";
+  throw std::logic_error(name + "." + event + " already has a handler");
+}
 
 // --- Control ----------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/color.h"
+#include "runtime/handler.h"
 #include "runtime/value.h"
 
 namespace mirl::rt {
@@ -104,10 +105,10 @@ class Control {
 
   // Event handlers, wired by the form's owner. Handlers of array elements
   // capture their index.
-  std::function<void()> onClick;
-  std::function<void()> onGotFocus;
-  std::function<void()> onLostFocus;
-  std::function<void(bool& cancel)> onValidate;
+  Handler<void()> onClick{&name_, &index_, "Click"};
+  Handler<void()> onGotFocus{&name_, &index_, "GotFocus"};
+  Handler<void()> onLostFocus{&name_, &index_, "LostFocus"};
+  Handler<void(bool& cancel)> onValidate{&name_, &index_, "Validate"};
 
   void raiseClick();
 

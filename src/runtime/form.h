@@ -112,8 +112,8 @@ class Form {
     if (observer_) observer_->controlChanged(c, p);
   }
 
-  std::function<void()> onLoad;
-  std::function<void(int& cancel)> onUnload;
+  Handler<void()> onLoad{&name_, nullptr, "Load"};
+  Handler<void(int& cancel)> onUnload{&name_, nullptr, "Unload"};
 
  private:
   void notifyForm(Prop p) {

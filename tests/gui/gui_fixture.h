@@ -54,13 +54,13 @@ class GuiTest : public ::testing::Test {
   // Replaces the control's focus and click handlers by ones that log.
   void logEvents(rt::Control* c) {
     const std::string n = c->fullName();
-    c->onGotFocus = [this, n] { log.push_back(n + ".GotFocus"); };
-    c->onLostFocus = [this, n] { log.push_back(n + ".LostFocus"); };
-    c->onValidate = [this, n](bool& cancel) {
+    c->onGotFocus.replace([this, n] { log.push_back(n + ".GotFocus"); });
+    c->onLostFocus.replace([this, n] { log.push_back(n + ".LostFocus"); });
+    c->onValidate.replace([this, n](bool& cancel) {
       log.push_back(n + ".Validate");
       cancel = cancelValidate;
-    };
-    c->onClick = [this, n] { log.push_back(n + ".Click"); };
+    });
+    c->onClick.replace([this, n] { log.push_back(n + ".Click"); });
   }
 
   // Gives a control the focus through the form, as a user's click would.

@@ -121,7 +121,7 @@ TEST_F(InputTest, ClickOnATickBoxMovesTheFocusFirstThenToggles) {
 
 TEST_F(InputTest, TheModelDecidesTheCheckMark) {
   // A Click handler that puts the box back: the widget shows the model.
-  chk->onClick = [this] { chk->setValueSilently(0); };
+  chk->onClick.replace([this] { chk->setValueSilently(0); });
   chk->setValueSilently(0);
   clickBox(w<QCheckBox>(chk));
   EXPECT_EQ(chk->Value(), 0);
@@ -150,10 +150,10 @@ TEST_F(InputTest, CancelledValidateKeepsTheFocusAndDropsTheClick) {
 
 TEST_F(InputTest, SelectionMadeOnFocusSurvivesTheMousePress) {
   c->setText("abcdef");
-  c->onGotFocus = [this] {
+  c->onGotFocus.replace([this] {
     c->setSelStart(0);
     c->setSelLength(c->textLength());
-  };
+  });
   focus(a);
   QTest::mouseClick(w<QLineEdit>(c), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
   EXPECT_EQ(f().focused(), c);
@@ -187,7 +187,7 @@ TEST_F(InputTest, LockedFieldTakesTheFocusButNoText) {
 
 TEST_F(InputTest, DisabledWindowIgnoresClicksKeysMenusAndClose) {
   focus(a);
-  f().mnu_Service_MsgBox->onClick = [this] { log.push_back("menu"); };
+  f().mnu_Service_MsgBox->onClick.replace([this] { log.push_back("menu"); });
   log.clear();
   f().setEnabled(false);
   const int before = chk->Value();
@@ -278,7 +278,7 @@ TEST_F(InputTest, OptionButtonsAreSelectedByTheModel) {
 TEST_F(InputTest, MenuCommandRaisesNoFocusEvents) {
   focus(a);
   log.clear();
-  f().mnu_Service_MsgBox->onClick = [this] { log.push_back("menu"); };
+  f().mnu_Service_MsgBox->onClick.replace([this] { log.push_back("menu"); });
   win().action(f().mnu_Service_MsgBox)->trigger();
   EXPECT_EQ(log, (Log{"menu"}));
   EXPECT_EQ(f().focused(), a);
@@ -286,7 +286,7 @@ TEST_F(InputTest, MenuCommandRaisesNoFocusEvents) {
 
 TEST_F(InputTest, MenuShortcutWinsOverTheFieldsOwn) {
   // Ctrl+A would select the field's text; the menu entry has it.
-  f().mnu_Service_Aromenkonfiguration->onClick = [this] { log.push_back("flavours"); };
+  f().mnu_Service_Aromenkonfiguration->onClick.replace([this] { log.push_back("flavours"); });
   a->setText("abc");
   focus(a);
   log.clear();
@@ -300,13 +300,13 @@ TEST_F(InputTest, MenuShortcutWinsOverTheFieldsOwn) {
 
 TEST_F(InputTest, MenuCheckMarkFollowsTheModel) {
   rt::MenuItem* m = f().mnu_Service_MsgBox;
-  m->onClick = [m] { m->setChecked(!m->Checked()); };
+  m->onClick.replace([m] { m->setChecked(!m->Checked()); });
   const bool before = m->Checked();
   win().action(m)->trigger();
   EXPECT_EQ(m->Checked(), !before);
   EXPECT_EQ(win().action(m)->isChecked(), !before);
   // A handler that leaves the mark alone: Qt's own toggle is undone.
-  m->onClick = [] {};
+  m->onClick.replace([] {});
   win().action(m)->trigger();
   EXPECT_EQ(win().action(m)->isChecked(), m->Checked());
 }

@@ -38,17 +38,17 @@ class RunScenario : public ::testing::Test {
   // btn_Reset asks a yes/no question and writes the answer into the status
   // bar.
   void wireQuestion() {
-    t.main().btn_Reset->onClick = [this] {
+    t.main().btn_Reset->onClick.replace([this] {
       int a = t.app().host().messageBox("Sicher?", rt::mb::YesNo + rt::mb::Question, "Reset");
       t.main().StatusBar1->setPanelText(1, a == rt::mb::Yes ? "ja" : "nein");
-    };
+    });
   }
 
   // btn_Berechnung runs a search of ten passes that stops when
   // Berechnung_Abbrechen is set and that only itself can be clicked during.
   void wireSearch() {
     FrmMain& f = t.main();
-    f.btn_Berechnung->onClick = [this, &f] {
+    f.btn_Berechnung->onClick.replace([this, &f] {
       App& a = t.app();
       if (f.busy()) {
         a.solver.Berechnung_Abbrechen = true;
@@ -63,8 +63,8 @@ class RunScenario : public ::testing::Test {
       }
       f.clearBusy();
       f.StatusBar1->setPanelText(1, std::to_string(steps));
-    };
-    f.btn_L->onClick = [this] { ++t.app().refreshCount; };
+    });
+    f.btn_L->onClick.replace([this] { ++t.app().refreshCount; });
   }
 
   testkit::TestApp t{false};
@@ -133,8 +133,8 @@ TEST_F(RunScenario, UserActionsGoThroughTheFormsRules) {
   // A disabled control or window takes nothing; that is no error.
   t.main().btn_L->setEnabled(false);
   int clicks = 0;
-  t.main().btn_L->onClick = [&] { ++clicks; };
-  t.main().btn_R->onClick = [&] { ++clicks; };
+  t.main().btn_L->onClick.replace([&] { ++clicks; });
+  t.main().btn_R->onClick.replace([&] { ++clicks; });
   EXPECT_TRUE(run("click btn_L\nset frm_Main.Enabled false\nclick btn_R\n").passed);
   EXPECT_EQ(clicks, 0);
   EXPECT_TRUE(run("set frm_Main.Enabled true\nclick btn_R\nexpect focus btn_R\n").passed);
@@ -143,7 +143,7 @@ TEST_F(RunScenario, UserActionsGoThroughTheFormsRules) {
 
 TEST_F(RunScenario, SetWritesAsCodeDoes) {
   int clicks = 0;
-  t.main().chk_AllAromaProzent->onClick = [&] { ++clicks; };
+  t.main().chk_AllAromaProzent->onClick.replace([&] { ++clicks; });
   Outcome o = run(
       "set btn_L \"<<\"\n"
       "expect btn_L.Caption \"<<\"\n"
@@ -205,13 +205,13 @@ TEST_F(RunScenario, MessageBoxesMustBeAnsweredAndChecked) {
 
 TEST_F(RunScenario, FileDialogsAreAnsweredFromTheQueue) {
   std::string chosen;
-  t.main().mnu_Datei_Oeffnen->onClick = [&] {
+  t.main().mnu_Datei_Oeffnen->onClick.replace([&] {
     rt::FileDialogRequest r;
     r.title = "\xC3\x96" "ffnen";
     r.filters = {{"Unterst\xC3\xBCtztes Format (*.ini)", "*.ini;"}};
     r.startPath = (t.app().programFolder() / "Kochbuch").string();
     chosen = t.app().host().fileDialog(r);
-  };
+  });
   Outcome o = run(
       "answer open \"$TMP/a.ini\"\n"
       "menu mnu_Datei_Oeffnen\n"
