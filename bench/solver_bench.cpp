@@ -19,7 +19,7 @@
 namespace {
 
 using mirl::Basis_Datensatz;
-using mirl::Basis_Satz;
+using mirl::BaseSet;
 using Clock = std::chrono::steady_clock;
 
 // Every ticked base holds 50 % PG and 50 % VG; the target asks for 50 %
@@ -44,8 +44,8 @@ void setUp(mirl::testkit::TestApp& t, int ticked) {
   w.mnu_Service_MsgBox->setChecked(true);
 }
 
-Basis_Satz bases(int ticked) {
-  Basis_Satz b{};
+BaseSet bases(int ticked) {
+  BaseSet b{};
   for (int s = 0; s < ticked; ++s) {
     b[s].N_Prozent = s * 3 / 10.0;
     b[s].PG_Prozent = 50;
@@ -58,14 +58,14 @@ Basis_Satz bases(int ticked) {
 // whole combination, deeper slots keep their last parts), nothing else.
 struct Floor {
   Floor(int ticked_, int N_) : rec(bases(ticked_)), ticked(ticked_), N(N_) {}
-  Basis_Satz rec;
+  BaseSet rec;
   Basis_Datensatz target;
   int ticked, N;
   std::uint64_t steps = 0, hits = 0;
   bool approximation = false;
   mirl::ModelState factors;
   double targetScore = 0;
-  mirl::Vorschlag_Liste list{};
+  mirl::ProposalList list{};
 
   void level(int k) {
     if (k >= ticked) return;
@@ -78,7 +78,7 @@ struct Floor {
         for (int s = 0; s < mirl::kBaseSlots; ++s) c(s + 1) = rec[s].Menge;
         c(15) = mirl::Viskositaet_Mischung(factors, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
                                            mix.Wasser_Prozent, mix.Sonst_Prozent);
-        if (mirl::Naeherung_Einfuegen_Liste(c, list, targetScore)) ++hits;
+        if (mirl::insertByNearness(c, list, targetScore)) ++hits;
       } else if (mirl::Mischung_Ist_Treffer(mix, target)) {
         ++hits;
       }
@@ -90,7 +90,7 @@ struct Floor {
 double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 void run(int ticked) {
-  const int N = mirl::Teile_Je_Basis(ticked);
+  const int N = mirl::partsPerBase(ticked);
 
   mirl::testkit::TestApp exact;
   setUp(exact, ticked);

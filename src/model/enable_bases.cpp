@@ -6,11 +6,11 @@ namespace mirl {
 
 void Basis_Freigabe_Pruefen(App& app, int slot) {
   const bool active = app.main().basis[static_cast<size_t>(slot)].chk->Value() == 1;
-  Basis_Felder_Freigeben(app, slot, active);
-  Basis_Beschriftungen_Freigeben(app, slot, active);
+  enableBaseFields(app, slot, active);
+  enableBaseLabels(app, slot, active);
 }
 
-void Basis_Felder_Freigeben(App& app, int slot, bool enabled) {
+void enableBaseFields(App& app, int slot, bool enabled) {
   FrmMain& f = app.main();
   BaseSlot& b = f.basis[static_cast<size_t>(slot)];
   b.txt_Hersteller->setEnabled(enabled);
@@ -22,7 +22,7 @@ void Basis_Felder_Freigeben(App& app, int slot, bool enabled) {
   b.cbo_Preis->setEnabled(enabled);
 }
 
-void Basis_Beschriftungen_Freigeben(App& app, int slot, bool enabled) {
+void enableBaseLabels(App& app, int slot, bool enabled) {
   FrmMain& f = app.main();
   BaseSlot& b = f.basis[static_cast<size_t>(slot)];
   b.lbl_Hersteller->setEnabled(enabled);

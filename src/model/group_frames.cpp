@@ -37,7 +37,7 @@ GroupControls groupControls(FrmMain& f, FrameGroup group) {
 
 }  // namespace
 
-void Gruppe_Freigabe_Pruefen(App& app, FrameGroup group) {
+void enableGroup(App& app, FrameGroup group) {
   GroupControls g = groupControls(app.main(), group);
   bool any = false;
   for (rt::CheckBox* c : g.members) {
@@ -47,8 +47,8 @@ void Gruppe_Freigabe_Pruefen(App& app, FrameGroup group) {
   for (rt::Line* l : g.lines) l->setBorderStyle(any ? kLineSolid : kLineDotted);
 }
 
-void Gruppe_N_Basis_Freigabe_Pruefen(App& app) { Gruppe_Freigabe_Pruefen(app, FrameGroup::N_Basis); }
-void Gruppe_Basis_Freigabe_Pruefen(App& app) { Gruppe_Freigabe_Pruefen(app, FrameGroup::Basis); }
-void Gruppe_Aromen_Freigabe_Pruefen(App& app) { Gruppe_Freigabe_Pruefen(app, FrameGroup::Aromen); }
+void Gruppe_N_Basis_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::N_Basis); }
+void Gruppe_Basis_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::Basis); }
+void Gruppe_Aromen_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::Aromen); }
 
 }  // namespace mirl

@@ -10,7 +10,7 @@ enum class FrameGroup { N_Basis = 0, Basis = 1, Aromen = 2 };
 inline constexpr int kLineSolid = 1;
 inline constexpr int kLineDotted = 3;
 
-void Gruppe_Freigabe_Pruefen(App& app, FrameGroup group);
+void enableGroup(App& app, FrameGroup group);
 void Gruppe_N_Basis_Freigabe_Pruefen(App& app);
 void Gruppe_Basis_Freigabe_Pruefen(App& app);
 void Gruppe_Aromen_Freigabe_Pruefen(App& app);

@@ -38,7 +38,7 @@ bool nicotineCounts(App& app) { return app.main().mnu_Service_HundertProzentN->C
 
 }  // namespace
 
-std::string Summe_Tooltip(const MessageTable& texts, double d) {
+std::string sumTooltip(const MessageTable& texts, double d) {
   if (d > 0) return texts[Msg::Tip_Es_Fehlen] + rt::num::format(d, kTipPattern) + "%";
   if (d < 0) return rt::num::format(-d, kTipPattern) + texts[Msg::Tip_Zu_Viel];
   return {};
@@ -66,7 +66,7 @@ void Basis_Summe_Pruefen(App& app, int slot) {
 
 void Basis_Summe_Anzeigen(App& app, int slot, rt::Color color, double difference, rt::Color normal) {
   const BaseSlot& b = app.main().basis[static_cast<size_t>(slot)];
-  const std::string tip = Summe_Tooltip(app.texts, difference);
+  const std::string tip = sumTooltip(app.texts, difference);
   if (nicotineCounts(app)) {
     mark(*b.lbl_mg_ml, color, tip);
   } else {
@@ -105,7 +105,7 @@ void Berechnung_Summe_Pruefen(App& app) {
 
 void Berechnung_Summe_Anzeigen(App& app, rt::Color color, double difference, rt::Color normal) {
   FrmMain& f = app.main();
-  const std::string tip = Summe_Tooltip(app.texts, difference);
+  const std::string tip = sumTooltip(app.texts, difference);
   if (nicotineCounts(app)) {
     mark(*f.lbl_Berechnung_Prozent_N, color, tip);
   } else {

@@ -16,7 +16,7 @@ inline constexpr rt::Color kSumRed = rt::Red;                 // 255
 
 // Tooltip for a difference d to the limit: "Es fehlen noch 2,50%" for d > 0,
 // "2,50% zu viel" for d < 0, "" for 0.
-std::string Summe_Tooltip(const MessageTable& texts, double d);
+std::string sumTooltip(const MessageTable& texts, double d);
 
 // slot: 0 to 5, in slot order.
 void Basis_Summe_Pruefen(App& app, int slot);

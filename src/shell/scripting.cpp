@@ -103,7 +103,7 @@ std::optional<Ref> lookup(App& app, std::string_view name) {
   if ((hits || path->base == "Vorschlagsliste") && path->field && i >= 0 && i < kProposalPlaces) {
     auto f = wholeNumber(*path->field);
     if (!f || *f < 1 || *f > 15) return std::nullopt;
-    Vorschlag_Liste& list = hits ? app.solver.Trefferliste : app.solver.Vorschlagsliste;
+    ProposalList& list = hits ? app.solver.Trefferliste : app.solver.Vorschlagsliste;
     return &list[static_cast<size_t>(i)](*f);
   }
   return std::nullopt;

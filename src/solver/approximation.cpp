@@ -25,7 +25,7 @@ namespace {
 // and loops 1 to 5 yield once more (the insertion itself yields too).
 class NearGrid {
  public:
-  NearGrid(App& app, const Basis_Satz& bases, int N, int progressSlot, double targetScore)
+  NearGrid(App& app, const BaseSet& bases, int N, int progressSlot, double targetScore)
       : app_(app),
         loop_(app.loop()),
         w_(app.main()),
@@ -54,7 +54,7 @@ class NearGrid {
       }
       if (app_.solver.Berechnung_Abbrechen) return false;
       if (k + 1 < kBaseSlots) loop_.DoEvents();
-      if (k == progressSlot_) Fortschritt_Setzen(app_, i);
+      if (k == progressSlot_) setProgress(app_, i);
       if (k + 1 < kBaseSlots && !level(k + 1)) return false;
     }
     return true;
@@ -63,7 +63,7 @@ class NearGrid {
   App& app_;
   rt::EventLoop& loop_;
   FrmMain& w_;
-  Basis_Satz rec_;
+  BaseSet rec_;
   const int N_;
   const int progressSlot_;
   const double targetScore_;
@@ -71,10 +71,10 @@ class NearGrid {
 
 // The flavours counted inside the target would leave the bases nothing (or
 // less than 1 %): reported as the flavour-share conversion reports it.
-bool Aromen_Zu_Viel(App& app) {
+bool flavoursLeaveTooLittle(App& app) {
   if (app.main().chk_AllAromaProzent->Value() != 1) return false;
   if (!(Summe_Aromen_Prozent(app) > 99)) return false;
-  Meldung_Zeigen(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
+  showMessage(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
   return true;
 }
 
@@ -84,9 +84,9 @@ bool Annaeherung_Suche_V1(App& app) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
-  Vorschlaege_Zuruecksetzen(st);
+  resetProposals(st);
 
-  if (Aromen_Zu_Viel(app)) {
+  if (flavoursLeaveTooLittle(app)) {
     w.setMousePointer(0);
     return false;
   }
@@ -102,17 +102,17 @@ bool Annaeherung_Suche_V1(App& app) {
   readField(*w.txt_Berechnung_Prozent_Sonst, S);
   const double targetScore = Viskositaet_Mischung(app.model, N, PG, VG, W, S);
 
-  Basis_Satz bases{};
+  BaseSet bases{};
   int count = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
     if (w.basis[s].chk->Value() == 0) continue;
     ++count;
-    Basis_Zusammensetzung_Lesen(w.basis[s], bases[s]);
+    readBaseComposition(w.basis[s], bases[s]);
   }
-  const int parts = Teile_Je_Basis(count);
+  const int parts = partsPerBase(count);
 
   Statusleiste_Text(app, "");
-  Fortschritt_Starten(app, parts);
+  startProgress(app, parts);
 
   // The first ticked of the first four slots drives the progress bar; when
   // none is, the fifth loop does while the sixth base is ticked.
@@ -140,10 +140,10 @@ bool Annaeherung_Suche_V1(App& app) {
   st.Vorschlaege_Vorhanden = true;
   Vorschlag_Anzeigen(app, st.Vorschlagsliste, listIndex(st.Vorschlag_Index));
   if (cancelled) {
-    Statusleiste_Text(app, Anzahl_Text(app, Msg::Msg_Abbruch_Status_Treffern_Vor, st.Vorschlag_Letzter_Index + 1,
+    Statusleiste_Text(app, countText(app, Msg::Msg_Abbruch_Status_Treffern_Vor, st.Vorschlag_Letzter_Index + 1,
                                        Msg::Msg_Abbruch_Status_Treffern_Nach));
   } else {
-    Statusleiste_Text(app, Anzahl_Text(app, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
+    Statusleiste_Text(app, countText(app, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
                                        Msg::Msg_Tiefe_Status_Treffer_Nach));
   }
   w.setMousePointer(0);

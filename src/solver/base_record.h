@@ -21,12 +21,12 @@ struct Basis_Datensatz {
 };
 
 // The six bases in slot order.
-using Basis_Satz = std::array<Basis_Datensatz, 6>;
+using BaseSet = std::array<Basis_Datensatz, 6>;
 
 // Amount-weighted average of the six bases: each product divided by 100 on
 // its own, the six terms added left to right, the sum times 100 divided by
 // the total. A total of 0 gives an all-zero mixture.
-inline Basis_Datensatz Mischung_Berechnen(const Basis_Satz& b) {
+inline Basis_Datensatz Mischung_Berechnen(const BaseSet& b) {
   Basis_Datensatz m;
   const double T = b[0].Menge + b[1].Menge + b[2].Menge + b[3].Menge + b[4].Menge + b[5].Menge;
   m.Menge = T;

@@ -41,7 +41,7 @@ struct BaseValues {
 
 // The closed form: the amounts go into a. False when a precondition fails
 // or a step finds no base for its share (the run stops there).
-bool Mengen_Berechnen(App& app, Vorschlag_Datensatz& a) {
+bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
   FrmMain& w = app.main();
   double T = 0, nT = 0, pT = 0, vT = 0;
   readField(*w.txt_Berechnung_Menge, T);
@@ -139,7 +139,7 @@ bool Mengen_Berechnen(App& app, Vorschlag_Datensatz& a) {
 
 // Writes the amounts of the ticked bases and, when counted, of the ticked
 // flavours; the block keeps the unrounded values.
-void Mengen_Schreiben(App& app, const Vorschlag_Datensatz& a) {
+void writeAmounts(App& app, const Vorschlag_Datensatz& a) {
   FrmMain& w = app.main();
   for (int s = 0; s < kBaseSlots; ++s) {
     if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, baseAmount(a, s));
@@ -222,14 +222,14 @@ void Schnell_Loesung_Berechnen(App& app, bool takeOver) {
   };
 
   Vorschlag_Datensatz a{};
-  if (w.liveMode() || !Mengen_Berechnen(app, a)) {
+  if (w.liveMode() || !computeAmounts(app, a)) {
     setCaption(Msg::Text_Btn_Berechnen);
     return;
   }
 
   if (Schnell_Loesung_Pruefen(app, a)) {
     if (takeOver) {
-      Mengen_Schreiben(app, a);
+      writeAmounts(app, a);
       // Everything the amounts feed, in the order the refresh computes it,
       // so that prices and viscosity match the amounts shown.
       Basis_Preis_Summen_Berechnen(app);

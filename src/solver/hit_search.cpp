@@ -37,7 +37,7 @@ void roundWith(double value, const char* pattern, double& out) {
 // taken out first, so that the bases alone are searched for what remains,
 // rounded to one decimal (nicotine) and two (the shares). False when that
 // conversion refused.
-bool Ziel_Lesen(App& app, Basis_Datensatz& t) {
+bool readSearchTarget(App& app, Basis_Datensatz& t) {
   FrmMain& w = app.main();
   if (w.chk_AllAromaProzent->Value() != 0) {
     const double A = Summe_Aromen_Prozent(app);
@@ -70,7 +70,7 @@ bool Ziel_Lesen(App& app, Basis_Datensatz& t) {
 // reference quantities as they stand now; nothing when one of them cannot
 // be read (a list without selection, a price that is no number) or the
 // parts add up to 0.
-std::optional<double> Preis_100ml(App& app, const Basis_Satz& rec) {
+std::optional<double> price100ml(App& app, const BaseSet& rec) {
   double sum = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
     const BaseSlot& slot = app.main().basis[s];
@@ -90,7 +90,7 @@ std::optional<double> Preis_100ml(App& app, const Basis_Satz& rec) {
 // and neither tests, polls nor yields.
 class HitGrid {
  public:
-  HitGrid(App& app, const Basis_Datensatz& target, const Basis_Satz& bases,
+  HitGrid(App& app, const Basis_Datensatz& target, const BaseSet& bases,
           const std::array<bool, kBaseSlots>& ticked, int N, int progressSlot)
       : app_(app),
         loop_(app.loop()),
@@ -118,7 +118,7 @@ class HitGrid {
       }
       if (app_.solver.Berechnung_Abbrechen) return GridEnd::Cancelled;
       loop_.DoEvents();
-      if (k == progressSlot_) Fortschritt_Setzen(app_, i);
+      if (k == progressSlot_) setProgress(app_, i);
       if (k + 1 < kBaseSlots) {
         const GridEnd end = level(k + 1);
         if (end != GridEnd::RanThrough) return end;
@@ -130,21 +130,21 @@ class HitGrid {
   void store() {
     Vorschlag_Datensatz& hit = app_.solver.Trefferliste[hits_];
     for (int s = 0; s < kBaseSlots; ++s) hit(s + 1) = rec_[s].Menge;
-    if (auto price = Preis_100ml(app_, rec_)) hit(7) = *price;
+    if (auto price = price100ml(app_, rec_)) hit(7) = *price;
     ++hits_;
   }
 
   App& app_;
   rt::EventLoop& loop_;
   const Basis_Datensatz target_;
-  Basis_Satz rec_;
+  BaseSet rec_;
   const std::array<bool, kBaseSlots> ticked_;
   const int N_;
   const int progressSlot_;
   int hits_ = 0;
 };
 
-void Ende_Abgelehnt(App& app) {
+void endRefused(App& app) {
   app.solver.Berechnung_Abbrechen = true;
   app.main().btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
   app.main().setMousePointer(0);
@@ -152,7 +152,7 @@ void Ende_Abgelehnt(App& app) {
 
 // Sorts, rescales and shows the hits found (the first part of both endings
 // with hits).
-void Treffer_Zeigen(App& app, int hits) {
+void showHits(App& app, int hits) {
   SolverState& st = app.solver;
   app.main().ProgressBar1->setVisible(false);
   st.Vorschlag_Letzter_Index = hits - 1;
@@ -173,28 +173,28 @@ constexpr CountTexts kDepthReached{Msg::Msg_Tiefe_Status_Treffer_Vor, Msg::Msg_T
 constexpr CountTexts kCancelled{Msg::Msg_Abbruch_Status_Treffer_Vor, Msg::Msg_Abbruch_Status_Treffer_Nach,
                                 Msg::Msg_Abbruch_Status_Treffern_Vor, Msg::Msg_Abbruch_Status_Treffern_Nach};
 
-void Status_Anzahl(App& app, const CountTexts& t) {
+void showCountStatus(App& app, const CountTexts& t) {
   const double last = app.solver.Vorschlag_Letzter_Index;
   const bool one = last == 0;
-  Statusleiste_Text(app, Anzahl_Text(app, one ? t.oneBefore : t.manyBefore, last + 1, one ? t.oneAfter : t.manyAfter));
+  Statusleiste_Text(app, countText(app, one ? t.oneBefore : t.manyBefore, last + 1, one ? t.oneAfter : t.manyAfter));
 }
 
-void Ende_Abbruch(App& app, int hits) {
-  Treffer_Zeigen(app, hits);
-  Status_Anzahl(app, kCancelled);
+void endCancelled(App& app, int hits) {
+  showHits(app, hits);
+  showCountStatus(app, kCancelled);
   app.main().setMousePointer(0);
 }
 
-void Ende_Treffer(App& app, int hits) {
-  Treffer_Zeigen(app, hits);
-  Status_Anzahl(app, kDepthReached);
+void endWithHits(App& app, int hits) {
+  showHits(app, hits);
+  showCountStatus(app, kDepthReached);
   app.main().setMousePointer(0);
   // A click during the last yield, with no poll after it: the cancel ending
   // follows and its status text wins.
-  if (app.solver.Berechnung_Abbrechen) Ende_Abbruch(app, hits);
+  if (app.solver.Berechnung_Abbrechen) endCancelled(app, hits);
 }
 
-void Keine_Annaeherung(App& app) {
+void declineApproximation(App& app) {
   Statusleiste_Text(app, app.texts[Msg::Msg_Tiefe_Status_Keine_Annaeherung]);
   app.solver.Vorschlag_Letzter_Index = 0;
   app.solver.Vorschlaege_Vorhanden = false;
@@ -202,11 +202,11 @@ void Keine_Annaeherung(App& app) {
   app.main().setMousePointer(0);
 }
 
-void Ende_Ohne_Treffer(App& app) {
+void endWithoutHits(App& app) {
   FrmMain& w = app.main();
   if (w.mnu_Service_MsgBox->Checked()) {
     // Nobody is asked: the next click on the button starts the approximation.
-    Keine_Annaeherung(app);
+    declineApproximation(app);
     w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Annaeherung]);
     return;
   }
@@ -217,7 +217,7 @@ void Ende_Ohne_Treffer(App& app) {
     app.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app);
     w.setMousePointer(0);
   } else {
-    Keine_Annaeherung(app);
+    declineApproximation(app);
   }
   w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
 }
@@ -228,10 +228,10 @@ void Berechnung_Treffersuche(App& app) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
-  Vorschlaege_Zuruecksetzen(st);
+  resetProposals(st);
 
   if (Nikotin_Basen_Pruefen(app)) {
-    Ende_Abgelehnt(app);
+    endRefused(app);
     return;
   }
 
@@ -239,13 +239,13 @@ void Berechnung_Treffersuche(App& app) {
   Vorschlaege_Loeschen(st.Trefferliste);
 
   Basis_Datensatz target;
-  if (!Ziel_Lesen(app, target)) {
+  if (!readSearchTarget(app, target)) {
     // The flavour share could not be taken out (its own message stands).
-    Ende_Abgelehnt(app);
+    endRefused(app);
     return;
   }
 
-  Basis_Satz bases{};
+  BaseSet bases{};
   std::array<bool, kBaseSlots> ticked{};
   int count = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
@@ -253,15 +253,15 @@ void Berechnung_Treffersuche(App& app) {
     if (slot.chk->Value() == 0) continue;
     ticked[s] = true;
     ++count;
-    Basis_Zusammensetzung_Lesen(slot, bases[s]);
+    readBaseComposition(slot, bases[s]);
     auto quantity = slot.cbo_Preis->selectedItemData();
     auto price = fieldNumber(*slot.txt_Preis_100_ml);
     if (quantity && *quantity != 0 && price) bases[s].Preis_je_ml = *price / static_cast<double>(*quantity);
   }
-  const int N = Teile_Je_Basis(count);
+  const int N = partsPerBase(count);
 
   Statusleiste_Text(app, "");
-  Fortschritt_Starten(app, N);
+  startProgress(app, N);
 
   // The outermost ticked slot drives the progress bar (never the sixth: a
   // search needs two ticked bases).
@@ -279,17 +279,17 @@ void Berechnung_Treffersuche(App& app) {
 
   switch (end) {
     case GridEnd::Cancelled:
-      Ende_Abbruch(app, grid.hits());
+      endCancelled(app, grid.hits());
       break;
     case GridEnd::HitLimit:
-      Ende_Treffer(app, grid.hits());
+      endWithHits(app, grid.hits());
       break;
     case GridEnd::RanThrough:
       w.ProgressBar1->setVisible(false);
       if (grid.hits() >= 1) {
-        Ende_Treffer(app, grid.hits());
+        endWithHits(app, grid.hits());
       } else {
-        Ende_Ohne_Treffer(app);
+        endWithoutHits(app);
       }
       break;
   }

@@ -4,7 +4,7 @@
 
 namespace mirl {
 
-bool Naeherung_Einfuegen_Liste(const Vorschlag_Datensatz& candidate, Vorschlag_Liste& list, double targetScore) {
+bool insertByNearness(const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore) {
   const double score = candidate(15);
   if (score <= 0) return false;
   const double d = Betrag_Differenz(score, targetScore);
@@ -27,9 +27,9 @@ bool Naeherung_Einfuegen_Liste(const Vorschlag_Datensatz& candidate, Vorschlag_L
   return false;
 }
 
-void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, Vorschlag_Liste& list, double targetScore) {
+void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore) {
   app.loop().DoEvents();
-  Naeherung_Einfuegen_Liste(candidate, list, targetScore);
+  insertByNearness(candidate, list, targetScore);
 }
 
 }  // namespace mirl

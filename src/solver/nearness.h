@@ -27,9 +27,9 @@ inline double Viskositaet_Mischung(const ModelState& m, double N, double PG, dou
 // A candidate with a score of 0 or less, or no nearer than all 77 entries,
 // is not inserted. Of equally near mixtures the ones inserted first stay in
 // front. Returns whether it was inserted.
-bool Naeherung_Einfuegen_Liste(const Vorschlag_Datensatz& candidate, Vorschlag_Liste& list, double targetScore);
+bool insertByNearness(const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore);
 
 // One pass of the message loop, then the insertion.
-void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, Vorschlag_Liste& list, double targetScore);
+void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore);
 
 }  // namespace mirl

@@ -21,7 +21,7 @@ constexpr Refusal kMengeZuKlein{Msg::Msg_Menge_Zu_Klein_Text, Msg::Msg_Menge_Zu_
                                 Msg::Msg_Menge_Zu_Klein_Status};
 
 bool refuse(App& app, const Refusal& r) {
-  Meldung_Zeigen(app, r.text, r.title, r.status);
+  showMessage(app, r.text, r.title, r.status);
   return true;
 }
 }  // namespace

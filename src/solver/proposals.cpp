@@ -25,24 +25,24 @@ int listIndex(double index) {
   return static_cast<int>(std::nearbyint(index));
 }
 
-void Vorschlaege_Loeschen(Vorschlag_Liste& list) { list.fill(Vorschlag_Datensatz{}); }
+void Vorschlaege_Loeschen(ProposalList& list) { list.fill(Vorschlag_Datensatz{}); }
 
-void Vorschlag_Lesen(const Vorschlag_Liste& list, int index, Vorschlag_Datensatz& rec) {
+void Vorschlag_Lesen(const ProposalList& list, int index, Vorschlag_Datensatz& rec) {
   if (inList(index)) rec = list[static_cast<size_t>(index)];
 }
 
-void Vorschlaege_Zuruecksetzen(SolverState& st) {
+void resetProposals(SolverState& st) {
   st.Vorschlag_Letzter_Index = 0;
   st.Vorschlag_Index = 0;
   Vorschlaege_Loeschen(st.Vorschlagsliste);
   Vorschlaege_Loeschen(st.Trefferliste);
 }
 
-void Vorschlag_Kopieren(const Vorschlag_Liste& from, int fromIndex, Vorschlag_Liste& to, int toIndex) {
+void Vorschlag_Kopieren(const ProposalList& from, int fromIndex, ProposalList& to, int toIndex) {
   if (inList(fromIndex) && inList(toIndex)) to[static_cast<size_t>(toIndex)] = from[static_cast<size_t>(fromIndex)];
 }
 
-int Vorschlaege_Sortieren_Bereich(Vorschlag_Liste& list, int filled) {
+int sortProposalRange(ProposalList& list, int filled) {
   if (filled < 0) filled = 0;
   if (filled > kProposalPlaces) filled = kProposalPlaces;
 
@@ -60,7 +60,7 @@ int Vorschlaege_Sortieren_Bereich(Vorschlag_Liste& list, int filled) {
   // after its first record, so a record is kept when its price is above the
   // last price kept. The first record is always kept, so a price of 0 (bases
   // without prices) survives once.
-  Vorschlag_Liste kept{};
+  ProposalList kept{};
   int count = 0;
   double lastPrice = 0;
   for (int i = 0; i < filled; ++i) {
@@ -75,12 +75,12 @@ int Vorschlaege_Sortieren_Bereich(Vorschlag_Liste& list, int filled) {
   return count;
 }
 
-void Vorschlaege_Sortieren(App& app, Vorschlag_Liste& list) {
-  const int kept = Vorschlaege_Sortieren_Bereich(list, filledPlaces(app.solver.Vorschlag_Letzter_Index));
+void Vorschlaege_Sortieren(App& app, ProposalList& list) {
+  const int kept = sortProposalRange(list, filledPlaces(app.solver.Vorschlag_Letzter_Index));
   app.solver.Vorschlag_Letzter_Index = kept - 1;
 }
 
-void Vorschlaege_Uebernehmen(App& app, const Vorschlag_Liste& hits, Vorschlag_Liste& shown) {
+void Vorschlaege_Uebernehmen(App& app, const ProposalList& hits, ProposalList& shown) {
   const int filled = filledPlaces(app.solver.Vorschlag_Letzter_Index);
   for (int i = 0; i < filled; ++i) Vorschlag_Kopieren(hits, i, shown, i);
   Vorschlaege_Sortieren(app, shown);

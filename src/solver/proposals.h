@@ -8,29 +8,29 @@ namespace mirl {
 class App;
 
 // Every field of every place 0.
-void Vorschlaege_Loeschen(Vorschlag_Liste& list);
+void Vorschlaege_Loeschen(ProposalList& list);
 // Both indexes 0, then the shown list and the hit list cleared (the start of
 // every search and of the factory reset).
-void Vorschlaege_Zuruecksetzen(SolverState& st);
+void resetProposals(SolverState& st);
 // Copies place index into rec; an index outside 0..77 copies nothing.
-void Vorschlag_Lesen(const Vorschlag_Liste& list, int index, Vorschlag_Datensatz& rec);
+void Vorschlag_Lesen(const ProposalList& list, int index, Vorschlag_Datensatz& rec);
 // Copies one place into another; nothing when either index is outside 0..77.
-void Vorschlag_Kopieren(const Vorschlag_Liste& from, int fromIndex, Vorschlag_Liste& to, int toIndex);
+void Vorschlag_Kopieren(const ProposalList& from, int fromIndex, ProposalList& to, int toIndex);
 
 // Sorts places 0..filled-1 by price (field 7), ascending and stable, keeps
 // the first record of every distinct price (0 included) at the front and
 // clears every other place. Returns the number kept. Places at or beyond
 // `filled` are never taken for records, whatever their price.
-int Vorschlaege_Sortieren_Bereich(Vorschlag_Liste& list, int filled);
+int sortProposalRange(ProposalList& list, int filled);
 
 // The sort of the shown list: the filled places are 0 to
 // Vorschlag_Letzter_Index; afterwards Vorschlag_Letzter_Index is the number
 // kept minus 1.
-void Vorschlaege_Sortieren(App& app, Vorschlag_Liste& list);
+void Vorschlaege_Sortieren(App& app, ProposalList& list);
 
 // Copies places 0 to Vorschlag_Letzter_Index of hits into shown, then sorts
 // shown.
-void Vorschlaege_Uebernehmen(App& app, const Vorschlag_Liste& hits, Vorschlag_Liste& shown);
+void Vorschlaege_Uebernehmen(App& app, const ProposalList& hits, ProposalList& shown);
 
 // The whole number of a list index held as a double (the indexes are
 // whole-numbered), as the 16-bit conversion rounds it.

@@ -48,7 +48,7 @@ void scaleWithFlavours(App& app, Vorschlag_Datensatz& rec, double M, double F) {
 
 }  // namespace
 
-void Vorschlaege_Auf_Menge_Umrechnen(App& app, Vorschlag_Liste& list) {
+void Vorschlaege_Auf_Menge_Umrechnen(App& app, ProposalList& list) {
   FrmMain& w = app.main();
   double M = 0;
   readField(*w.txt_Berechnung_Menge, M);

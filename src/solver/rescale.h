@@ -9,6 +9,6 @@ class App;
 // the bases fill what the flavours leave free and every ticked flavour gets
 // its percentage of the target amount; otherwise the bases fill the target
 // amount and the flavour amounts are cleared.
-void Vorschlaege_Auf_Menge_Umrechnen(App& app, Vorschlag_Liste& list);
+void Vorschlaege_Auf_Menge_Umrechnen(App& app, ProposalList& list);
 
 }  // namespace mirl

@@ -5,7 +5,7 @@
 
 namespace mirl {
 
-int Teile_Je_Basis(int tickedBases) {
+int partsPerBase(int tickedBases) {
   switch (tickedBases) {
     case 2:
       return 777;
@@ -20,14 +20,14 @@ int Teile_Je_Basis(int tickedBases) {
   }
 }
 
-void Fortschritt_Starten(App& app, int N) {
+void startProgress(App& app, int N) {
   rt::ProgressBar& bar = *app.main().ProgressBar1;
   bar.setMax(N);
   bar.setValue(bar.Min());
   bar.setVisible(true);
 }
 
-void Fortschritt_Setzen(App& app, int value) {
+void setProgress(App& app, int value) {
   rt::ProgressBar& bar = *app.main().ProgressBar1;
   if (value >= bar.Min() && value <= bar.Max()) bar.setValue(value);
 }
@@ -50,7 +50,7 @@ SearchLock::~SearchLock() {
   }
 }
 
-void Basis_Zusammensetzung_Lesen(const BaseSlot& slot, Basis_Datensatz& rec) {
+void readBaseComposition(const BaseSlot& slot, Basis_Datensatz& rec) {
   if (auto v = fieldNumber(*slot.txt_mg_ml)) rec.N_Prozent = *v / 10;
   readField(*slot.txt_PG_Prozent, rec.PG_Prozent);
   readField(*slot.txt_VG_Prozent, rec.VG_Prozent);

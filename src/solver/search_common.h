@@ -10,12 +10,12 @@ class App;
 
 // Parts per base (each ticked base runs 0 to N) by the number of ticked
 // bases: 777, 100, 30, 15, and 10 for any other number.
-int Teile_Je_Basis(int tickedBases);
+int partsPerBase(int tickedBases);
 
 // Progress bar: maximum N, value at its minimum, shown.
-void Fortschritt_Starten(App& app, int N);
+void startProgress(App& app, int N);
 // Progress value; a value the bar cannot take is skipped.
-void Fortschritt_Setzen(App& app, int value);
+void setProgress(App& app, int value);
 
 // Held while a search runs its loops: the main window takes user input only
 // for the calculate button (whose click cancels), and the refresh leaves the
@@ -36,6 +36,6 @@ class SearchLock {
 
 // Nicotine (mg/ml / 10) and the four shares of a base slot, each field read
 // on its own: a field that gives no number leaves its value unchanged.
-void Basis_Zusammensetzung_Lesen(const BaseSlot& slot, Basis_Datensatz& rec);
+void readBaseComposition(const BaseSlot& slot, Basis_Datensatz& rec);
 
 }  // namespace mirl

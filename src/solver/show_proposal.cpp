@@ -7,7 +7,7 @@
 
 namespace mirl {
 
-void Vorschlag_Anzeigen(App& app, const Vorschlag_Liste& list, int index) {
+void Vorschlag_Anzeigen(App& app, const ProposalList& list, int index) {
   FrmMain& w = app.main();
   // An index outside the list reads nothing; the label and the refresh
   // still follow.

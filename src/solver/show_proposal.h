@@ -8,6 +8,6 @@ class App;
 // and flavours it uses (never unticks one), writes all thirteen amounts,
 // writes the proposal label from Vorschlag_Index and Vorschlag_Letzter_Index
 // and runs the master refresh.
-void Vorschlag_Anzeigen(App& app, const Vorschlag_Liste& list, int index);
+void Vorschlag_Anzeigen(App& app, const ProposalList& list, int index);
 
 }  // namespace mirl

@@ -8,7 +8,7 @@
 
 namespace mirl {
 
-void Meldung_Zeigen(App& app, Msg text, Msg title, Msg status) {
+void showMessage(App& app, Msg text, Msg title, Msg status) {
   if (!app.main().mnu_Service_MsgBox->Checked()) {
     app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
   }
@@ -17,7 +17,7 @@ void Meldung_Zeigen(App& app, Msg text, Msg title, Msg status) {
 
 std::string wholeNumberText(double value) { return rt::num::plain(std::nearbyint(value)); }
 
-std::string Anzahl_Text(App& app, Msg before, double count, Msg after) {
+std::string countText(App& app, Msg before, double count, Msg after) {
   return app.texts[before] + wholeNumberText(count) + app.texts[after];
 }
 

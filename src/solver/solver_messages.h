@@ -11,10 +11,10 @@ class App;
 
 // Box text and title with style 64 while mnu_Service_MsgBox is unchecked,
 // then the status text in either case.
-void Meldung_Zeigen(App& app, Msg text, Msg title, Msg status);
+void showMessage(App& app, Msg text, Msg title, Msg status);
 
 // before + the whole number + after, no blanks added.
-std::string Anzahl_Text(App& app, Msg before, double count, Msg after);
+std::string countText(App& app, Msg before, double count, Msg after);
 
 // A whole number as text, without blanks.
 std::string wholeNumberText(double value);

@@ -16,11 +16,11 @@ struct Vorschlag_Datensatz {
 };
 
 inline constexpr int kProposalPlaces = 78;  // places 0 to 77
-using Vorschlag_Liste = std::array<Vorschlag_Datensatz, kProposalPlaces>;
+using ProposalList = std::array<Vorschlag_Datensatz, kProposalPlaces>;
 
 struct SolverState {
-  Vorschlag_Liste Trefferliste{};
-  Vorschlag_Liste Vorschlagsliste{};
+  ProposalList Trefferliste{};
+  ProposalList Vorschlagsliste{};
   double Vorschlag_Index = 0;
   double Vorschlag_Letzter_Index = 0;
   bool Vorschlaege_Vorhanden = false;

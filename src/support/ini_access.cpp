@@ -11,10 +11,10 @@ std::string INI_Lesen(const std::filesystem::path& file, std::string_view sectio
 
 void INI_Schreiben(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value) {
-  INI_Schreiben_Ergebnis(file, section, key, value);
+  writeIniKey(file, section, key, value);
 }
 
-bool INI_Schreiben_Ergebnis(const std::filesystem::path& file, std::string_view section,
+bool writeIniKey(const std::filesystem::path& file, std::string_view section,
                             std::string_view key, std::string_view value) {
   return rt::ini::write(file, section, key, value);
 }

@@ -20,7 +20,7 @@ void INI_Schreiben(const std::filesystem::path& file, std::string_view section,
                    std::string_view key, std::string_view value);
 
 // The same write, telling whether it took effect.
-bool INI_Schreiben_Ergebnis(const std::filesystem::path& file, std::string_view section,
+bool writeIniKey(const std::filesystem::path& file, std::string_view section,
                             std::string_view key, std::string_view value);
 
 }  // namespace mirl

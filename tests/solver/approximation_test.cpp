@@ -78,7 +78,7 @@ TEST_F(Approximation, RefusesFlavoursAboveNinetyNinePercentLikeTheConversion) {
   EXPECT_EQ(host().boxes[0].prompt, text(Msg::Msg_AEZA_Text));
   EXPECT_EQ(host().boxes[0].title, text(Msg::Msg_AEZA_Titel));
   EXPECT_EQ(status(), text(Msg::Msg_AEZA_Status));
-  EXPECT_EQ(st().Vorschlagsliste, Vorschlag_Liste{});
+  EXPECT_EQ(st().Vorschlagsliste, ProposalList{});
   EXPECT_FALSE(w().ProgressBar1->Visible());
   EXPECT_EQ(w().MousePointer(), 0);
 }
@@ -87,7 +87,7 @@ TEST_F(Approximation, WithoutTickedBasesThereIsNothingToShow) {
   target("100", "0", "50", "50");
   EXPECT_TRUE(Annaeherung_Suche_V1(app()));
   EXPECT_EQ(st().Vorschlag_Letzter_Index, -1);
-  EXPECT_EQ(st().Vorschlagsliste, Vorschlag_Liste{});
+  EXPECT_EQ(st().Vorschlagsliste, ProposalList{});
   EXPECT_EQ(status(), "Berechnung nach 0 Treffer abgebrochen --- Grund: Voreingestellte Berechnungstiefe erreicht");
   EXPECT_EQ(w().lbl_TopTen->Caption(), "Vorschlag 1 / 0");
   EXPECT_FALSE(w().btn_R->Enabled());

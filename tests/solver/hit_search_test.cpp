@@ -187,8 +187,8 @@ TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {
   EXPECT_EQ(caption(), "Berechnen ");
   EXPECT_EQ(w().MousePointer(), 0);
   EXPECT_FALSE(w().ProgressBar1->Visible());
-  EXPECT_EQ(st().Vorschlagsliste, Vorschlag_Liste{});
-  EXPECT_EQ(st().Trefferliste, Vorschlag_Liste{});
+  EXPECT_EQ(st().Vorschlagsliste, ProposalList{});
+  EXPECT_EQ(st().Trefferliste, ProposalList{});
   EXPECT_TRUE(st().Vorschlaege_Vorhanden);  // left as it was
 }
 

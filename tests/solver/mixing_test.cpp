@@ -19,14 +19,14 @@ Basis_Datensatz base(double menge, double n, double pg, double vg, double w = 0,
 }
 
 TEST(Mixing, NoAmountGivesAnAllZeroMixtureWhateverTheBasesHold) {
-  Basis_Satz b{};
+  BaseSet b{};
   for (auto& r : b) r = base(0, 1.8, 50, 50);
   b[2].Preis_je_ml = 0.05;
   EXPECT_EQ(Mischung_Berechnen(b), Basis_Datensatz{});
 }
 
 TEST(Mixing, OneBaseAloneGivesItsOwnCompositionAndAmount) {
-  Basis_Satz b{};
+  BaseSet b{};
   b[3] = base(1, 0, 100, 0);
   b[5] = base(0, 3.6, 10, 20, 30, 40);  // no amount: takes no part
   b[3].Preis_je_ml = 0.07;
@@ -42,7 +42,7 @@ TEST(Mixing, OneBaseAloneGivesItsOwnCompositionAndAmount) {
 }
 
 TEST(Mixing, EqualPartsOfPgAndVgHitFiftyFifty) {
-  Basis_Satz b{};
+  BaseSet b{};
   b[3] = base(1, 0, 100, 0);
   b[4] = base(1, 0, 0, 100);
   Basis_Datensatz target = base(100, 0, 50, 50);
@@ -56,7 +56,7 @@ TEST(Mixing, EqualPartsOfPgAndVgHitFiftyFifty) {
 }
 
 TEST(Mixing, OneToTwoMatchesNoTwoDecimalTarget) {
-  Basis_Satz b{};
+  BaseSet b{};
   b[3] = base(1, 0, 100, 0);
   b[4] = base(2, 0, 0, 100);
   const Basis_Datensatz m = Mischung_Berechnen(b);

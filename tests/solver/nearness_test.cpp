@@ -15,7 +15,7 @@ Vorschlag_Datensatz candidate(double parts, double score) {
 }
 
 // The insertion as a plain walk over all places, without any shortcut.
-void insertByWalking(const Vorschlag_Datensatz& c, Vorschlag_Liste& list, double target) {
+void insertByWalking(const Vorschlag_Datensatz& c, ProposalList& list, double target) {
   if (c(15) <= 0) return;
   const double d = Betrag_Differenz(c(15), target);
   for (int i = 0; i < kNearPlaces; ++i) {
@@ -48,12 +48,12 @@ TEST(Score, NicotineOutweighsEveryViscosity) {
 }
 
 TEST(NearList, KeepsNearestFirstAndPutsTiesAfterExistingEntries) {
-  Vorschlag_Liste l{};
+  ProposalList l{};
   const double target = 100;
-  EXPECT_TRUE(Naeherung_Einfuegen_Liste(candidate(1, 130), l, target));
-  EXPECT_TRUE(Naeherung_Einfuegen_Liste(candidate(2, 90), l, target));   // nearer: in front
-  EXPECT_TRUE(Naeherung_Einfuegen_Liste(candidate(3, 110), l, target));  // as near as 90: after it
-  EXPECT_TRUE(Naeherung_Einfuegen_Liste(candidate(4, 90), l, target));   // repeat: kept, after both
+  EXPECT_TRUE(insertByNearness(candidate(1, 130), l, target));
+  EXPECT_TRUE(insertByNearness(candidate(2, 90), l, target));   // nearer: in front
+  EXPECT_TRUE(insertByNearness(candidate(3, 110), l, target));  // as near as 90: after it
+  EXPECT_TRUE(insertByNearness(candidate(4, 90), l, target));   // repeat: kept, after both
   EXPECT_EQ(l[0](1), 2);
   EXPECT_EQ(l[1](1), 3);
   EXPECT_EQ(l[2](1), 4);
@@ -62,30 +62,30 @@ TEST(NearList, KeepsNearestFirstAndPutsTiesAfterExistingEntries) {
 }
 
 TEST(NearList, RefusesScoresOfZeroOrLess) {
-  Vorschlag_Liste l{};
-  EXPECT_FALSE(Naeherung_Einfuegen_Liste(candidate(1, 0), l, 0));
-  EXPECT_FALSE(Naeherung_Einfuegen_Liste(candidate(1, -5), l, -5));
-  EXPECT_EQ(l, Vorschlag_Liste{});
+  ProposalList l{};
+  EXPECT_FALSE(insertByNearness(candidate(1, 0), l, 0));
+  EXPECT_FALSE(insertByNearness(candidate(1, -5), l, -5));
+  EXPECT_EQ(l, ProposalList{});
 }
 
 TEST(NearList, SeventySevenPlacesThenTheFarthestDropsOut) {
-  Vorschlag_Liste l{};
-  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(Naeherung_Einfuegen_Liste(candidate(i, 1000 + i), l, 1000));
+  ProposalList l{};
+  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insertByNearness(candidate(i, 1000 + i), l, 1000));
   EXPECT_EQ(l[76](1), 77);
   EXPECT_EQ(l[77], Vorschlag_Datensatz{});  // place 77 is never used
 
   // As far as the last entry: not taken.
-  EXPECT_FALSE(Naeherung_Einfuegen_Liste(candidate(99, 1077), l, 1000));
+  EXPECT_FALSE(insertByNearness(candidate(99, 1077), l, 1000));
   // Nearer than all: in front, the farthest (77) drops out.
-  EXPECT_TRUE(Naeherung_Einfuegen_Liste(candidate(0.5, 1000.5), l, 1000));
+  EXPECT_TRUE(insertByNearness(candidate(0.5, 1000.5), l, 1000));
   EXPECT_EQ(l[0](1), 0.5);
   EXPECT_EQ(l[76](1), 76);
   EXPECT_EQ(l[77], Vorschlag_Datensatz{});
 }
 
 TEST(NearList, AllEquallyNearKeepsTheFirst77InOrder) {
-  Vorschlag_Liste l{};
-  for (int i = 1; i <= 200; ++i) Naeherung_Einfuegen_Liste(candidate(i, 1480), l, 1480);
+  ProposalList l{};
+  for (int i = 1; i <= 200; ++i) insertByNearness(candidate(i, 1480), l, 1480);
   for (int i = 0; i < 77; ++i) EXPECT_EQ(l[i](1), i + 1);
 }
 
@@ -93,11 +93,11 @@ TEST(NearList, SameResultAsWalkingEveryPlace) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> scoreOf(-3, 400);
   for (int run = 0; run < 20; ++run) {
-    Vorschlag_Liste fast{}, walked{};
+    ProposalList fast{}, walked{};
     const double target = 200 + run;
     for (int i = 0; i < 2000; ++i) {
       const auto c = candidate(i, scoreOf(rng) / 2.0);
-      Naeherung_Einfuegen_Liste(c, fast, target);
+      insertByNearness(c, fast, target);
       insertByWalking(c, walked, target);
     }
     ASSERT_EQ(fast, walked) << "run " << run;

@@ -15,19 +15,19 @@ Vorschlag_Datensatz hit(double parts1, double parts2, double price) {
   return r;
 }
 
-Vorschlag_Liste listOf(const std::vector<Vorschlag_Datensatz>& recs) {
-  Vorschlag_Liste l{};
+ProposalList listOf(const std::vector<Vorschlag_Datensatz>& recs) {
+  ProposalList l{};
   for (size_t i = 0; i < recs.size(); ++i) l[i] = recs[i];
   return l;
 }
 
-void expectEmptyFrom(const Vorschlag_Liste& l, int from) {
+void expectEmptyFrom(const ProposalList& l, int from) {
   for (int i = from; i < kProposalPlaces; ++i) EXPECT_EQ(l[i], Vorschlag_Datensatz{}) << "place " << i;
 }
 
 TEST(ProposalSort, EqualPricesKeepTheFirstFoundAndTheRestComesEmpty) {
   auto l = listOf({hit(1, 1, 4.5), hit(2, 2, 3.0), hit(3, 3, 4.5)});
-  EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 3), 2);
+  EXPECT_EQ(sortProposalRange(l, 3), 2);
   EXPECT_EQ(l[0], hit(2, 2, 3.0));
   EXPECT_EQ(l[1], hit(1, 1, 4.5));
   expectEmptyFrom(l, 2);
@@ -35,7 +35,7 @@ TEST(ProposalSort, EqualPricesKeepTheFirstFoundAndTheRestComesEmpty) {
 
 TEST(ProposalSort, UnpricedHitsAreKeptOnceNotThrownAway) {
   auto l = listOf({hit(1, 1, 0), hit(2, 2, 0), hit(3, 3, 0)});
-  EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 3), 1);
+  EXPECT_EQ(sortProposalRange(l, 3), 1);
   EXPECT_EQ(l[0], hit(1, 1, 0));
   expectEmptyFrom(l, 1);
 }
@@ -44,7 +44,7 @@ TEST(ProposalSort, EmptyPlacesBeyondTheHitsNeverComeInFront) {
   // A bubble sort over all 78 places would move the empty (price 0) places
   // in front of the priced hits; only the filled places take part.
   auto l = listOf({hit(1, 1, 6), hit(2, 2, 0), hit(3, 3, 5)});
-  EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 3), 3);
+  EXPECT_EQ(sortProposalRange(l, 3), 3);
   EXPECT_EQ(l[0], hit(2, 2, 0));
   EXPECT_EQ(l[1], hit(3, 3, 5));
   EXPECT_EQ(l[2], hit(1, 1, 6));
@@ -55,13 +55,13 @@ TEST(ProposalSort, SeventyEightDistinctPricesComeOutRising) {
   std::vector<Vorschlag_Datensatz> recs;
   for (int i = 0; i < 78; ++i) recs.push_back(hit(i, 0, (i * 37) % 78 + 1));
   auto l = listOf(recs);
-  EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 78), 78);
+  EXPECT_EQ(sortProposalRange(l, 78), 78);
   for (int i = 0; i < 78; ++i) EXPECT_EQ(l[i](7), i + 1);
 }
 
 TEST(ProposalSort, NothingFilledLeavesAnEmptyList) {
   auto l = listOf({hit(1, 1, 3)});  // stale record beyond the filled places
-  EXPECT_EQ(Vorschlaege_Sortieren_Bereich(l, 0), 0);
+  EXPECT_EQ(sortProposalRange(l, 0), 0);
   expectEmptyFrom(l, 0);
 }
 
@@ -74,16 +74,16 @@ TEST(ProposalList, ReadAndCopyIgnoreIndexesOutsideTheList) {
   Vorschlag_Lesen(l, 0, rec);
   EXPECT_EQ(rec, hit(1, 2, 3));
 
-  Vorschlag_Liste other{};
+  ProposalList other{};
   Vorschlag_Kopieren(l, 0, other, 78);
   Vorschlag_Kopieren(l, 78, other, 0);
-  EXPECT_EQ(other, Vorschlag_Liste{});
+  EXPECT_EQ(other, ProposalList{});
   EXPECT_EQ(l, listOf({hit(1, 2, 3)}));
   Vorschlag_Kopieren(l, 0, other, 77);
   EXPECT_EQ(other[77], hit(1, 2, 3));
 
   Vorschlaege_Loeschen(l);
-  EXPECT_EQ(l, Vorschlag_Liste{});
+  EXPECT_EQ(l, ProposalList{});
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ TEST(IniAccess, AFailedWriteIsSilentButCanBeAskedFor) {
   const auto file = dir.path() / "Kochbuch" / "x.ini";
   mirl::INI_Schreiben(file, "S", "k", "v");  // no folder: lost without a word
   EXPECT_FALSE(std::filesystem::exists(file));
-  EXPECT_FALSE(mirl::INI_Schreiben_Ergebnis(file, "S", "k", "v"));
-  EXPECT_TRUE(mirl::INI_Schreiben_Ergebnis(dir.path() / "x.ini", "S", "k", "v"));
+  EXPECT_FALSE(mirl::writeIniKey(file, "S", "k", "v"));
+  EXPECT_TRUE(mirl::writeIniKey(dir.path() / "x.ini", "S", "k", "v"));
 }
 
 TEST(FileNameCleaner, RemovesExactlyTheFourteenCharacters) {
