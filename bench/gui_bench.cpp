@@ -26,13 +26,14 @@
 #include "gui/main_window.h"
 #include "gui/qt_host.h"
 #include "model/refresh.h"
-#include "shell/app.h"
+#include "shell/application.h"
 #include "testkit/test_app.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using mirl::App;
+using mirl::Application;
 using mirl::Msg;
 
 constexpr int kRuns = 3;
@@ -161,7 +162,7 @@ int run(int argc, char** argv) {
   config.host = &host;
   config.programFolder = dir.path();
   config.registryFile = dir.path() / "registry";
-  App app(config);
+  Application app(config);
   mirl::gui::MainWindow window(app);
   host.setDialogParent(&window);
   app.start();

@@ -1,6 +1,6 @@
 // The program: checks that a window can be opened, builds the application
-// with the Qt host, runs the start-up, shows the main window and runs the
-// event loop until the window is closed.
+// with the Qt host and its windows, runs the start-up (which shows the main
+// window) and runs the event loop until the window is closed.
 #include <QApplication>
 #include <QStyleFactory>
 #include <cstdio>
@@ -8,11 +8,11 @@
 #include <exception>
 
 #include "gui/display_check.h"
-#include "gui/main_window.h"
+#include "gui/windows.h"
 #include "gui/qt_host.h"
 #include "runtime/program_folder.h"
 #include "runtime/registry_store.h"
-#include "shell/app.h"
+#include "shell/application.h"
 
 namespace {
 
@@ -34,12 +34,13 @@ int run(int argc, char** argv) {
   config.host = &host;
   config.programFolder = mirl::rt::programFolder(executable);
   config.registryFile = mirl::rt::RegistryStore::defaultFile();
-  mirl::App app(config);
+  mirl::Application app(config);
 
-  mirl::gui::MainWindow window(app);
-  host.setDialogParent(&window);
+  // Each window appears when its form is shown: frm_Main at the end of the
+  // start-up.
+  mirl::gui::Windows windows(app);
   app.start();
-  if (!window.isVisible()) window.show();
+  host.setDialogParent(windows.window(app.main()));
   return QApplication::exec();
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/app.h"
+#include "context/app.h"
 #include "support/status_line.h"
 
 namespace mirl {

@@ -1,7 +1,7 @@
 // The conversions' handlers of the main window, one connection per line.
+#include "context/app.h"
+#include "conversions/conversion_wiring.h"
 #include "conversions/handlers.h"
-#include "shell/app.h"
-#include "shell/wiring.h"
 
 namespace mirl {
 

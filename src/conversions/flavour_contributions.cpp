@@ -1,7 +1,7 @@
 #include "conversions/flavour_contributions.h"
 
+#include "context/app.h"
 #include "model/field_value.h"
-#include "shell/app.h"
 
 namespace mirl {
 

@@ -3,12 +3,12 @@
 // order and compare exactly; converted values keep seven decimals.
 #include "conversions/flavour_share.h"
 
+#include "context/app.h"
 #include "conversions/conversion_messages.h"
 #include "conversions/flavour_contributions.h"
 #include "conversions/rounding.h"
 #include "model/refresh.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 #include "support/status_line.h"
 
 namespace mirl {

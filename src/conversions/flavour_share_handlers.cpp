@@ -1,6 +1,7 @@
 // The main window's handlers that keep the target and its total amount in
 // the flavour-share view: the flavour-share box itself, a flavour row's tick
 // box and a flavour row's percentage field.
+#include "context/app.h"
 #include "conversions/flavour_share.h"
 #include "conversions/flavour_sums.h"
 #include "conversions/handlers.h"
@@ -9,7 +10,6 @@
 #include "model/refresh.h"
 #include "model/validators.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

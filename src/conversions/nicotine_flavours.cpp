@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
+#include "context/app.h"
 #include "conversions/conversion_messages.h"
 #include "conversions/rounding.h"
-#include "shell/app.h"
 
 namespace mirl {
 

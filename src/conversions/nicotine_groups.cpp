@@ -1,10 +1,10 @@
 #include "conversions/nicotine_groups.h"
 
+#include "context/app.h"
 #include "conversions/conversion_messages.h"
 #include "conversions/rounding.h"
 #include "model/field_value.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 #include "support/status_line.h"
 
 namespace mirl {

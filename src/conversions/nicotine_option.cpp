@@ -4,11 +4,11 @@
 // flavour share leaves the target in the old view and returns in the new one.
 #include <array>
 
+#include "context/app.h"
 #include "conversions/handlers.h"
 #include "conversions/nicotine_flavours.h"
 #include "conversions/nicotine_groups.h"
 #include "model/refresh.h"
-#include "shell/app.h"
 
 namespace mirl {
 

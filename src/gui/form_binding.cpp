@@ -42,6 +42,11 @@ FormBinding::~FormBinding() {
   if (form_.observer() == this) form_.setObserver(nullptr);
 }
 
+void FormBinding::release() {
+  if (form_.observer() == this) form_.setObserver(nullptr);
+  released_ = true;
+}
+
 void FormBinding::watch(QWidget& w) { w.installEventFilter(this); }
 
 QWidget* FormBinding::create(rt::Control& c, QWidget* parent) {
@@ -431,6 +436,7 @@ void FormBinding::syncFocus() {
     // The focus left every control; unless it arrives somewhere else within
     // the current action, the window itself holds the keyboard.
     QTimer::singleShot(0, this, [this] {
+      if (released_) return;
       QWidget* fw = window_.focusWidget();
       if (!form_.focused() && fw && controlOf(fw)) {
         Syncing s(syncing_);

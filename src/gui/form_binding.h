@@ -75,6 +75,11 @@ class FormBinding : public QObject, public rt::FormObserver {
   // The form's mouse pointer shows as the hourglass.
   bool showsWaitCursor() const { return waitCursor_; }
 
+  // The form is being unloaded: from now on the binding neither shows the
+  // form nor hands it input (the window is about to be deleted).
+  void release();
+  bool released() const { return released_; }
+
   void controlChanged(rt::Control& c, rt::Prop p) override;
   void formChanged(rt::Form& f, rt::Prop p) override;
 
@@ -151,6 +156,7 @@ class FormBinding : public QObject, public rt::FormObserver {
   // widget (so that the selection made on focus stays): its moves and
   // release are kept away as well.
   QPointer<QWidget> swallowUntilRelease_;
+  bool released_ = false;
   bool waitCursor_ = false;
   std::vector<SavedCursor> savedCursors_;
 };

@@ -43,6 +43,7 @@ bool isPlainTab(const QKeyEvent& k, bool& forward) {
 }  // namespace
 
 bool FormBinding::dispatch(const std::function<bool()>& action) {
+  if (released_) return false;
   ++depth_;
   const bool ok = action();
   --depth_;
@@ -146,6 +147,7 @@ bool FormBinding::isMenuShortcut(const QEvent* e) const {
 }
 
 bool FormBinding::eventFilter(QObject* o, QEvent* e) {
+  if (released_) return false;
   if (!o->isWidgetType()) return false;
   auto* w = static_cast<QWidget*>(o);
   if (w == &window_) return filterWindowEvent(e);

@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "context/app.h"
 #include "gui/line_frame.h"
 #include "gui/main_window.h"
 #include "model/frm_main.h"
-#include "shell/app.h"
 
 namespace mirl::gui {
 

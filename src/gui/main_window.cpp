@@ -8,7 +8,8 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "shell/app.h"
+#include "context/app.h"
+#include "gui/windows.h"
 
 namespace mirl::gui {
 
@@ -63,11 +64,7 @@ std::vector<const rt::Control*> MainWindow::unplacedControls() const {
 void MainWindow::closeEvent(QCloseEvent* e) {
   // A disabled window (another window of the program is open) ignores its
   // close button; otherwise the shut-down decides.
-  if (!form_.Enabled() || !app_.requestClose()) {
-    e->ignore();
-    return;
-  }
-  e->accept();
+  e->setAccepted(userClose(app_, form_));
 }
 
 void MainWindow::afterInput() {

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <optional>
 
+#include "context/app.h"
 #include "model/field_value.h"
 #include "model/validators.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

@@ -6,11 +6,11 @@
 #include <array>
 #include <string>
 
+#include "context/app.h"
 #include "model/live.h"
 #include "model/live_handlers.h"
 #include "runtime/color.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

@@ -1,6 +1,6 @@
 #include "model/enable_bases.h"
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

@@ -1,8 +1,8 @@
 #include "model/enable_modes.h"
 
+#include "context/app.h"
 #include "conversions/flavour_sums.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

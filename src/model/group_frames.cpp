@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

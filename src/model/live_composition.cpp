@@ -4,12 +4,12 @@
 #include <array>
 #include <optional>
 
+#include "context/app.h"
 #include "model/field_value.h"
 #include "model/live.h"
 #include "model/live_math.h"
 #include "model/validators.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

@@ -1,11 +1,11 @@
 // Scaling the live mixture to a new total while keeping its mixing ratio.
+#include "context/app.h"
 #include "model/field_value.h"
 #include "model/live.h"
 #include "model/live_handlers.h"
 #include "model/live_math.h"
 #include "model/refresh.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

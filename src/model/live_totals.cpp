@@ -1,11 +1,11 @@
 // The live total: the millilitres of every ticked base and flavour, and
 // whether the mixture may be scaled to the target amount.
+#include "context/app.h"
 #include "model/field_value.h"
-#include "model/live_math.h"
 #include "model/live.h"
+#include "model/live_math.h"
 #include "model/validators.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

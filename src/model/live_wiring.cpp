@@ -1,6 +1,6 @@
+#include "context/app.h"
 #include "model/live_handlers.h"
-#include "shell/app.h"
-#include "shell/wiring.h"
+#include "model/model_wiring.h"
 
 namespace mirl {
 

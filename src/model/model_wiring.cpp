@@ -5,9 +5,8 @@
 
 #include <vector>
 
+#include "context/app.h"
 #include "model/refresh.h"
-#include "shell/app.h"
-#include "shell/wiring.h"
 
 namespace mirl {
 

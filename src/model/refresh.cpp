@@ -1,5 +1,6 @@
 #include "model/refresh.h"
 
+#include "context/app.h"
 #include "model/base_prices.h"
 #include "model/enable_bases.h"
 #include "model/enable_modes.h"
@@ -7,7 +8,6 @@
 #include "model/live.h"
 #include "model/sum_checks.h"
 #include "model/validators.h"
-#include "shell/app.h"
 #include "solver/direct_solution.h"
 
 namespace mirl {

@@ -1,8 +1,8 @@
 #include "model/sum_checks.h"
 
+#include "context/app.h"
 #include "model/field_value.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

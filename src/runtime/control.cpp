@@ -73,39 +73,39 @@ std::string Control::fullName() const {
 void Control::changed(Prop p) { form_.notifyControl(*this, p); }
 
 void Control::setEnabled(bool v) {
-  if (enabled_ == v) return;
-  enabled_ = v;
+  if (common_.enabled == v) return;
+  common_.enabled = v;
   changed(Prop::Enabled);
 }
 
 void Control::setVisible(bool v) {
-  if (visible_ == v) return;
-  visible_ = v;
+  if (common_.visible == v) return;
+  common_.visible = v;
   changed(Prop::Visible);
 }
 
 void Control::setToolTipText(std::string v) {
-  if (toolTip_ == v) return;
-  toolTip_ = std::move(v);
+  if (common_.toolTip == v) return;
+  common_.toolTip = std::move(v);
   changed(Prop::ToolTipText);
 }
 
 void Control::setGeometry(int left, int top, int width, int height) {
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
+  common_.left = left;
+  common_.top = top;
+  common_.width = width;
+  common_.height = height;
   changed(Prop::Geometry);
 }
 
 void Control::setTop(int top) {
-  if (top_ == top) return;
-  top_ = top;
+  if (common_.top == top) return;
+  common_.top = top;
   changed(Prop::Geometry);
 }
 
 bool Control::canTakeFocus() const {
-  return takesFocus() && enabled_ && visible_ && form_.Enabled() && form_.Visible();
+  return takesFocus() && common_.enabled && common_.visible && form_.Enabled() && form_.Visible();
 }
 
 bool Control::SetFocus() { return form_.moveFocus(*this); }
@@ -118,13 +118,13 @@ void Control::raiseClick() {
 }
 
 std::optional<Value> Control::get(std::string_view prop) const {
-  if (prop == "Enabled") return Value{enabled_};
-  if (prop == "Visible") return Value{visible_};
-  if (prop == "ToolTipText") return Value{toolTip_};
-  if (prop == "Left") return num(left_);
-  if (prop == "Top") return num(top_);
-  if (prop == "Width") return num(width_);
-  if (prop == "Height") return num(height_);
+  if (prop == "Enabled") return Value{common_.enabled};
+  if (prop == "Visible") return Value{common_.visible};
+  if (prop == "ToolTipText") return Value{common_.toolTip};
+  if (prop == "Left") return num(common_.left);
+  if (prop == "Top") return num(common_.top);
+  if (prop == "Width") return num(common_.width);
+  if (prop == "Height") return num(common_.height);
   return std::nullopt;
 }
 
@@ -141,71 +141,71 @@ bool Control::set(std::string_view prop, const Value& v) {
 // --- TextBox ----------------------------------------------------------------
 
 TextBox::TextBox(Form& form, std::string name, int index)
-    : Control(form, ControlKind::TextBox, std::move(name), index) {}
+    : ControlWith(form, ControlKind::TextBox, std::move(name), index) {}
 
 void TextBox::setText(std::string v) {
-  bool selChanged = selStart_ != 0 || selLength_ != 0;
-  selStart_ = 0;
-  selLength_ = 0;
-  if (text_ != v) {
-    text_ = std::move(v);
+  bool selChanged = p_.selStart != 0 || p_.selLength != 0;
+  p_.selStart = 0;
+  p_.selLength = 0;
+  if (p_.text != v) {
+    p_.text = std::move(v);
     changed(Prop::Text);
   }
   if (selChanged) changed(Prop::Selection);
 }
 
 void TextBox::typeText(std::string v, int caret) {
-  if (text_ != v) {
-    text_ = std::move(v);
+  if (p_.text != v) {
+    p_.text = std::move(v);
     changed(Prop::Text);
   }
   int len = textLength();
-  selStart_ = caret < 0 ? 0 : (caret > len ? len : caret);
-  selLength_ = 0;
+  p_.selStart = caret < 0 ? 0 : (caret > len ? len : caret);
+  p_.selLength = 0;
 }
 
-int TextBox::textLength() const { return utf8::length(text_); }
+int TextBox::textLength() const { return utf8::length(p_.text); }
 
 void TextBox::setLocked(bool v) {
-  if (locked_ == v) return;
-  locked_ = v;
+  if (p_.locked == v) return;
+  p_.locked = v;
   changed(Prop::Locked);
 }
 
 void TextBox::setBackColor(Color c) {
-  if (back_ == c) return;
-  back_ = c;
+  if (p_.back == c) return;
+  p_.back = c;
   changed(Prop::BackColor);
 }
 
 void TextBox::setForeColor(Color c) {
-  if (fore_ == c) return;
-  fore_ = c;
+  if (p_.fore == c) return;
+  p_.fore = c;
   changed(Prop::ForeColor);
 }
 
 void TextBox::setSelStart(int v) {
   if (v < 0) throw RuntimeError(ErrorCode::InvalidPropertyValue, "SelStart");
   int len = textLength();
-  selStart_ = v > len ? len : v;
-  selLength_ = 0;
+  p_.selStart = v > len ? len : v;
+  p_.selLength = 0;
   changed(Prop::Selection);
 }
 
 void TextBox::setSelLength(int v) {
   if (v < 0) throw RuntimeError(ErrorCode::InvalidPropertyValue, "SelLength");
-  int rest = textLength() - selStart_;
-  selLength_ = v > rest ? rest : v;
+  int rest = textLength() - p_.selStart;
+  p_.selLength = v > rest ? rest : v;
   changed(Prop::Selection);
 }
 
 std::optional<Value> TextBox::get(std::string_view prop) const {
-  if (prop == "Text") return Value{text_};
-  if (prop == "Locked") return Value{locked_};
-  if (prop == "BackColor") return num(back_);
-  if (prop == "ForeColor") return num(fore_);
-  if (prop == "SelStart") return num(selStart_);
-  if (prop == "SelLength") return num(selLength_);
+  if (prop == "Text") return Value{p_.text};
+  if (prop == "Locked") return Value{p_.locked};
+  if (prop == "BackColor") return num(p_.back);
+  if (prop == "ForeColor") return num(p_.fore);
+  if (prop == "SelStart") return num(p_.selStart);
+  if (prop == "SelLength") return num(p_.selLength);
   return Control::get(prop);
 }
 
@@ -228,30 +228,30 @@ bool TextBox::set(std::string_view prop, const Value& v) {
 // --- Label ------------------------------------------------------------------
 
 Label::Label(Form& form, std::string name, int index)
-    : Control(form, ControlKind::Label, std::move(name), index) {}
+    : ControlWith(form, ControlKind::Label, std::move(name), index) {}
 
 void Label::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (p_.caption == v) return;
+  p_.caption = std::move(v);
   changed(Prop::Caption);
 }
 
 void Label::setForeColor(Color c) {
-  if (fore_ == c) return;
-  fore_ = c;
+  if (p_.fore == c) return;
+  p_.fore = c;
   changed(Prop::ForeColor);
 }
 
 void Label::setBackColor(Color c) {
-  if (back_ == c) return;
-  back_ = c;
+  if (p_.back == c) return;
+  p_.back = c;
   changed(Prop::BackColor);
 }
 
 std::optional<Value> Label::get(std::string_view prop) const {
-  if (prop == "Caption") return Value{caption_};
-  if (prop == "ForeColor") return num(fore_);
-  if (prop == "BackColor") return num(back_);
+  if (prop == "Caption") return Value{p_.caption};
+  if (prop == "ForeColor") return num(p_.fore);
+  if (prop == "BackColor") return num(p_.back);
   return Control::get(prop);
 }
 
@@ -269,32 +269,32 @@ bool Label::set(std::string_view prop, const Value& v) {
 // --- CheckBox ---------------------------------------------------------------
 
 CheckBox::CheckBox(Form& form, std::string name, int index)
-    : Control(form, ControlKind::CheckBox, std::move(name), index) {}
+    : ControlWith(form, ControlKind::CheckBox, std::move(name), index) {}
 
 void CheckBox::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (p_.caption == v) return;
+  p_.caption = std::move(v);
   changed(Prop::Caption);
 }
 
 void CheckBox::setValue(int v) {
   if (v < 0 || v > 2) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
-  if (value_ == v) return;
-  value_ = v;
+  if (p_.value == v) return;
+  p_.value = v;
   changed(Prop::Value);
   raiseClick();
 }
 
 void CheckBox::setValueSilently(int v) {
   if (v < 0 || v > 2) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
-  if (value_ == v) return;
-  value_ = v;
+  if (p_.value == v) return;
+  p_.value = v;
   changed(Prop::Value);
 }
 
 std::optional<rt::Value> CheckBox::get(std::string_view prop) const {
-  if (prop == "Caption") return rt::Value{caption_};
-  if (prop == "Value") return num(value_);
+  if (prop == "Caption") return rt::Value{p_.caption};
+  if (prop == "Value") return num(p_.value);
   return Control::get(prop);
 }
 
@@ -311,32 +311,32 @@ bool CheckBox::set(std::string_view prop, const rt::Value& v) {
 // --- OptionButton -----------------------------------------------------------
 
 OptionButton::OptionButton(Form& form, std::string name, int index, std::string group)
-    : Control(form, ControlKind::OptionButton, std::move(name), index), group_(std::move(group)) {}
+    : ControlWith(form, ControlKind::OptionButton, std::move(name), index), group_(std::move(group)) {}
 
 void OptionButton::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (p_.caption == v) return;
+  p_.caption = std::move(v);
   changed(Prop::Caption);
 }
 
 void OptionButton::setValue(bool v) {
-  if (value_ == v) return;
+  if (p_.value == v) return;
   if (v) {
     for (OptionButton* other : form().optionGroup(group_)) {
-      if (other != this && other->value_) {
-        other->value_ = false;
+      if (other != this && other->p_.value) {
+        other->p_.value = false;
         other->changed(Prop::Value);
       }
     }
   }
-  value_ = v;
+  p_.value = v;
   changed(Prop::Value);
   if (v) raiseClick();
 }
 
 std::optional<rt::Value> OptionButton::get(std::string_view prop) const {
-  if (prop == "Caption") return rt::Value{caption_};
-  if (prop == "Value") return rt::Value{value_};
+  if (prop == "Caption") return rt::Value{p_.caption};
+  if (prop == "Value") return rt::Value{p_.value};
   return Control::get(prop);
 }
 
@@ -353,19 +353,19 @@ bool OptionButton::set(std::string_view prop, const rt::Value& v) {
 // --- ComboBox ---------------------------------------------------------------
 
 ComboBox::ComboBox(Form& form, std::string name, int index)
-    : Control(form, ControlKind::ComboBox, std::move(name), index) {}
+    : ControlWith(form, ControlKind::ComboBox, std::move(name), index) {}
 
 void ComboBox::AddItem(std::string text) {
-  items_.push_back(Item{std::move(text), 0});
-  newIndex_ = static_cast<int>(items_.size()) - 1;
+  p_.items.push_back(ListItem{std::move(text), 0});
+  p_.newIndex = static_cast<int>(p_.items.size()) - 1;
   changed(Prop::Items);
 }
 
 void ComboBox::Clear() {
-  items_.clear();
-  newIndex_ = -1;
-  bool hadSelection = listIndex_ != -1;
-  listIndex_ = -1;
+  p_.items.clear();
+  p_.newIndex = -1;
+  bool hadSelection = p_.listIndex != -1;
+  p_.listIndex = -1;
   changed(Prop::Items);
   if (hadSelection) changed(Prop::ListIndex);
 }
@@ -374,48 +374,48 @@ const std::string& ComboBox::List(int i) const {
   if (i < 0 || i >= ListCount()) {
     throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "List");
   }
-  return items_[static_cast<size_t>(i)].text;
+  return p_.items[static_cast<size_t>(i)].text;
 }
 
 long ComboBox::ItemData(int i) const {
   if (i < 0 || i >= ListCount()) {
     throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "ItemData");
   }
-  return items_[static_cast<size_t>(i)].data;
+  return p_.items[static_cast<size_t>(i)].data;
 }
 
 void ComboBox::setItemData(int i, long data) {
   if (i < 0 || i >= ListCount()) {
     throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "ItemData");
   }
-  items_[static_cast<size_t>(i)].data = data;
+  p_.items[static_cast<size_t>(i)].data = data;
 }
 
 void ComboBox::setListIndex(int i) {
   if (i < -1 || i >= ListCount()) {
     throw RuntimeError(ErrorCode::InvalidPropertyValue, "ListIndex");
   }
-  if (listIndex_ == i) return;
-  listIndex_ = i;
+  if (p_.listIndex == i) return;
+  p_.listIndex = i;
   changed(Prop::ListIndex);
   raiseClick();
 }
 
 std::string ComboBox::Text() const {
-  if (listIndex_ < 0) return {};
-  return items_[static_cast<size_t>(listIndex_)].text;
+  if (p_.listIndex < 0) return {};
+  return p_.items[static_cast<size_t>(p_.listIndex)].text;
 }
 
 std::optional<long> ComboBox::selectedItemData() const {
-  if (listIndex_ < 0) return std::nullopt;
-  return items_[static_cast<size_t>(listIndex_)].data;
+  if (p_.listIndex < 0) return std::nullopt;
+  return p_.items[static_cast<size_t>(p_.listIndex)].data;
 }
 
 std::optional<Value> ComboBox::get(std::string_view prop) const {
   if (prop == "Text") return Value{Text()};
-  if (prop == "ListIndex") return num(listIndex_);
+  if (prop == "ListIndex") return num(p_.listIndex);
   if (prop == "ListCount") return num(ListCount());
-  if (prop == "NewIndex") return num(newIndex_);
+  if (prop == "NewIndex") return num(p_.newIndex);
   return Control::get(prop);
 }
 
@@ -430,16 +430,16 @@ bool ComboBox::set(std::string_view prop, const Value& v) {
 // --- CommandButton ----------------------------------------------------------
 
 CommandButton::CommandButton(Form& form, std::string name, int index)
-    : Control(form, ControlKind::CommandButton, std::move(name), index) {}
+    : ControlWith(form, ControlKind::CommandButton, std::move(name), index) {}
 
 void CommandButton::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (p_.caption == v) return;
+  p_.caption = std::move(v);
   changed(Prop::Caption);
 }
 
 std::optional<Value> CommandButton::get(std::string_view prop) const {
-  if (prop == "Caption") return Value{caption_};
+  if (prop == "Caption") return Value{p_.caption};
   return Control::get(prop);
 }
 
@@ -454,23 +454,23 @@ bool CommandButton::set(std::string_view prop, const Value& v) {
 // --- MenuItem ---------------------------------------------------------------
 
 MenuItem::MenuItem(Form& form, std::string name, int index, MenuItem* parent)
-    : Control(form, ControlKind::Menu, std::move(name), index), parent_(parent) {}
+    : ControlWith(form, ControlKind::Menu, std::move(name), index), parent_(parent) {}
 
 void MenuItem::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (p_.caption == v) return;
+  p_.caption = std::move(v);
   changed(Prop::Caption);
 }
 
 void MenuItem::setChecked(bool v) {
-  if (checked_ == v) return;
-  checked_ = v;
+  if (p_.checked == v) return;
+  p_.checked = v;
   changed(Prop::Checked);
 }
 
 std::optional<Value> MenuItem::get(std::string_view prop) const {
-  if (prop == "Caption") return Value{caption_};
-  if (prop == "Checked") return Value{checked_};
+  if (prop == "Caption") return Value{p_.caption};
+  if (prop == "Checked") return Value{p_.checked};
   return Control::get(prop);
 }
 
@@ -487,17 +487,17 @@ bool MenuItem::set(std::string_view prop, const Value& v) {
 // --- Line -------------------------------------------------------------------
 
 Line::Line(Form& form, std::string name, int index)
-    : Control(form, ControlKind::Line, std::move(name), index) {}
+    : ControlWith(form, ControlKind::Line, std::move(name), index) {}
 
 void Line::setBorderStyle(int v) {
   if (v < 0 || v > 6) throw RuntimeError(ErrorCode::InvalidPropertyValue, "BorderStyle");
-  if (borderStyle_ == v) return;
-  borderStyle_ = v;
+  if (p_.borderStyle == v) return;
+  p_.borderStyle = v;
   changed(Prop::BorderStyle);
 }
 
 std::optional<Value> Line::get(std::string_view prop) const {
-  if (prop == "BorderStyle") return num(borderStyle_);
+  if (prop == "BorderStyle") return num(p_.borderStyle);
   return Control::get(prop);
 }
 
@@ -510,24 +510,25 @@ bool Line::set(std::string_view prop, const Value& v) {
 // --- StatusBar --------------------------------------------------------------
 
 StatusBar::StatusBar(Form& form, std::string name, int panels)
-    : Control(form, ControlKind::StatusBar, std::move(name), -1),
-      panels_(static_cast<size_t>(panels < 1 ? 1 : panels)) {}
+    : ControlWith(form, ControlKind::StatusBar, std::move(name), -1) {
+  p_.panels.resize(static_cast<size_t>(panels < 1 ? 1 : panels));
+}
 
 const std::string& StatusBar::panelText(int i) const {
   if (i < 1 || i > panelCount()) throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "Panels");
-  return panels_[static_cast<size_t>(i - 1)];
+  return p_.panels[static_cast<size_t>(i - 1)];
 }
 
 void StatusBar::setPanelText(int i, std::string v) {
   if (i < 1 || i > panelCount()) throw RuntimeError(ErrorCode::InvalidPropertyArrayIndex, "Panels");
-  auto& p = panels_[static_cast<size_t>(i - 1)];
+  auto& p = p_.panels[static_cast<size_t>(i - 1)];
   if (p == v) return;
   p = std::move(v);
   changed(Prop::Text);
 }
 
 std::optional<Value> StatusBar::get(std::string_view prop) const {
-  if (prop == "Text") return Value{panels_[0]};
+  if (prop == "Text") return Value{p_.panels[0]};
   return Control::get(prop);
 }
 
@@ -542,41 +543,41 @@ bool StatusBar::set(std::string_view prop, const Value& v) {
 // --- ProgressBar ------------------------------------------------------------
 
 ProgressBar::ProgressBar(Form& form, std::string name)
-    : Control(form, ControlKind::ProgressBar, std::move(name), -1) {}
+    : ControlWith(form, ControlKind::ProgressBar, std::move(name), -1) {}
 
 void ProgressBar::setMin(double v) {
-  if (v > max_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Min");
-  min_ = v;
-  if (value_ < min_) value_ = min_;
+  if (v > p_.max) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Min");
+  p_.min = v;
+  if (p_.value < p_.min) p_.value = p_.min;
   changed(Prop::Range);
 }
 
 void ProgressBar::setMax(double v) {
-  if (v < min_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Max");
-  max_ = v;
-  if (value_ > max_) value_ = max_;
+  if (v < p_.min) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Max");
+  p_.max = v;
+  if (p_.value > p_.max) p_.value = p_.max;
   changed(Prop::Range);
 }
 
 void ProgressBar::setValue(double v) {
-  if (v < min_ || v > max_) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
-  if (value_ == v) return;
-  value_ = v;
+  if (v < p_.min || v > p_.max) throw RuntimeError(ErrorCode::InvalidPropertyValue, "Value");
+  if (p_.value == v) return;
+  p_.value = v;
   changed(Prop::Value);
 }
 
 std::optional<rt::Value> ProgressBar::get(std::string_view prop) const {
-  if (prop == "Min") return num(min_);
-  if (prop == "Max") return num(max_);
-  if (prop == "Value") return num(value_);
+  if (prop == "Min") return num(p_.min);
+  if (prop == "Max") return num(p_.max);
+  if (prop == "Value") return num(p_.value);
   return Control::get(prop);
 }
 
 bool ProgressBar::set(std::string_view prop, const rt::Value& v) {
   double d;
-  if (prop == "Min" && asNumber(v, d) && d <= max_) return setMin(d), true;
-  if (prop == "Max" && asNumber(v, d) && d >= min_) return setMax(d), true;
-  if (prop == "Value" && asNumber(v, d) && d >= min_ && d <= max_) return setValue(d), true;
+  if (prop == "Min" && asNumber(v, d) && d <= p_.max) return setMin(d), true;
+  if (prop == "Max" && asNumber(v, d) && d >= p_.min) return setMax(d), true;
+  if (prop == "Value" && asNumber(v, d) && d >= p_.min && d <= p_.max) return setValue(d), true;
   return Control::set(prop, v);
 }
 

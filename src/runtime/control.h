@@ -55,6 +55,14 @@ enum class Prop {
   Focus,  // the form's focused control changed
 };
 
+// The properties every control has.
+struct CommonProps {
+  bool enabled = true;
+  bool visible = true;
+  std::string toolTip;
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
 class Control {
  public:
   Control(Form& form, ControlKind kind, std::string name, int index);
@@ -70,19 +78,19 @@ class Control {
   std::string fullName() const;
   Form& form() const { return form_; }
 
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const { return common_.enabled; }
   void setEnabled(bool v);
-  bool Visible() const { return visible_; }
+  bool Visible() const { return common_.visible; }
   void setVisible(bool v);
-  const std::string& ToolTipText() const { return toolTip_; }
+  const std::string& ToolTipText() const { return common_.toolTip; }
   void setToolTipText(std::string v);
 
   // Design geometry in twips; the view lays out with its own layouts, the
   // start-up reads and sets a few of these.
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Left() const { return common_.left; }
+  int Top() const { return common_.top; }
+  int Width() const { return common_.width; }
+  int Height() const { return common_.height; }
   void setGeometry(int left, int top, int width, int height);
   void setTop(int top);
 
@@ -112,6 +120,13 @@ class Control {
 
   void raiseClick();
 
+  // The design state: recordDesign() takes every property as it stands now
+  // (the form calls it once, when it is built); restoreDesign() puts them
+  // back without raising events or telling the observer (the form does).
+  // Handlers are no properties: they stay wired.
+  virtual void recordDesign() { commonDesign_ = common_; }
+  virtual void restoreDesign() { common_ = commonDesign_; }
+
  protected:
   void changed(Prop p);
 
@@ -120,28 +135,57 @@ class Control {
   ControlKind kind_;
   std::string name_;
   int index_;
-  bool enabled_ = true;
-  bool visible_ = true;
-  std::string toolTip_;
-  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  CommonProps common_;
+  CommonProps commonDesign_;
 };
 
-class TextBox : public Control {
+// A control kind with its own properties Props, recorded and restored with
+// the common ones.
+template <class Props>
+class ControlWith : public Control {
+ public:
+  using Control::Control;
+  void recordDesign() override {
+    Control::recordDesign();
+    design_ = p_;
+  }
+  void restoreDesign() override {
+    Control::restoreDesign();
+    p_ = design_;
+  }
+
+ protected:
+  Props p_{};
+
+ private:
+  Props design_{};
+};
+
+struct TextBoxProps {
+  std::string text;
+  bool locked = false;
+  Color back = sys::Window;
+  Color fore = sys::WindowText;
+  int selStart = 0;
+  int selLength = 0;
+};
+
+class TextBox : public ControlWith<TextBoxProps> {
  public:
   TextBox(Form& form, std::string name, int index = -1);
 
-  const std::string& Text() const { return text_; }
+  const std::string& Text() const { return p_.text; }
   // Replaces the text; the caret goes to the start (SelStart 0, SelLength 0).
   void setText(std::string v);
-  bool Locked() const { return locked_; }
+  bool Locked() const { return p_.locked; }
   void setLocked(bool v);
-  Color BackColor() const { return back_; }
+  Color BackColor() const { return p_.back; }
   void setBackColor(Color c);
-  Color ForeColor() const { return fore_; }
+  Color ForeColor() const { return p_.fore; }
   void setForeColor(Color c);
   // Selection in characters (not bytes) of the UTF-8 text.
-  int SelStart() const { return selStart_; }
-  int SelLength() const { return selLength_; }
+  int SelStart() const { return p_.selStart; }
+  int SelLength() const { return p_.selLength; }
   void setSelStart(int v);
   void setSelLength(int v);
   // Number of characters of the text.
@@ -154,43 +198,43 @@ class TextBox : public Control {
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  std::string text_;
-  bool locked_ = false;
-  Color back_ = sys::Window;
-  Color fore_ = sys::WindowText;
-  int selStart_ = 0;
-  int selLength_ = 0;
 };
 
-class Label : public Control {
+struct LabelProps {
+  std::string caption;
+  Color fore = sys::ButtonText;
+  Color back = sys::ButtonFace;
+};
+
+class Label : public ControlWith<LabelProps> {
  public:
   Label(Form& form, std::string name, int index = -1);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return p_.caption; }
   void setCaption(std::string v);
-  Color ForeColor() const { return fore_; }
+  Color ForeColor() const { return p_.fore; }
   void setForeColor(Color c);
-  Color BackColor() const { return back_; }
+  Color BackColor() const { return p_.back; }
   void setBackColor(Color c);
 
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  std::string caption_;
-  Color fore_ = sys::ButtonText;
-  Color back_ = sys::ButtonFace;
 };
 
-class CheckBox : public Control {
+struct CheckBoxProps {
+  std::string caption;
+  int value = 0;
+};
+
+class CheckBox : public ControlWith<CheckBoxProps> {
  public:
   CheckBox(Form& form, std::string name, int index = -1);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return p_.caption; }
   void setCaption(std::string v);
   // 0 unticked, 1 ticked, 2 grey.
-  int Value() const { return value_; }
+  int Value() const { return p_.value; }
   // Raises Click when the value changes.
   void setValue(int v);
   // Sets the value without raising Click (for the few places that set the
@@ -201,19 +245,21 @@ class CheckBox : public Control {
   std::optional<rt::Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const rt::Value& v) override;
 
- private:
-  std::string caption_;
-  int value_ = 0;
 };
 
-class OptionButton : public Control {
+struct OptionButtonProps {
+  std::string caption;
+  bool value = false;
+};
+
+class OptionButton : public ControlWith<OptionButtonProps> {
  public:
   // Buttons with the same group name on one form exclude each other.
   OptionButton(Form& form, std::string name, int index, std::string group);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return p_.caption; }
   void setCaption(std::string v);
-  bool Value() const { return value_; }
+  bool Value() const { return p_.value; }
   // Selecting clears the other buttons of the group (without events) and
   // raises Click when the value changes. Clearing raises nothing.
   void setValue(bool v);
@@ -224,28 +270,37 @@ class OptionButton : public Control {
   bool set(std::string_view prop, const rt::Value& v) override;
 
  private:
-  std::string caption_;
   std::string group_;
-  bool value_ = false;
 };
 
 // A list in drop-down-list style: the user picks one of the entries.
-class ComboBox : public Control {
+struct ListItem {
+  std::string text;
+  long data = 0;
+};
+
+struct ComboBoxProps {
+  std::vector<ListItem> items;
+  int listIndex = -1;
+  int newIndex = -1;
+};
+
+class ComboBox : public ControlWith<ComboBoxProps> {
  public:
   ComboBox(Form& form, std::string name, int index = -1);
 
   // Appends an entry; never changes the selection.
   void AddItem(std::string text);
   void Clear();
-  int ListCount() const { return static_cast<int>(items_.size()); }
+  int ListCount() const { return static_cast<int>(p_.items.size()); }
   // Index of the entry added last, -1 before the first.
-  int NewIndex() const { return newIndex_; }
+  int NewIndex() const { return p_.newIndex; }
   // Throws RuntimeError (invalid property array index) when i is outside
   // the list; so ItemData(ListIndex()) with no selection throws.
   const std::string& List(int i) const;
   long ItemData(int i) const;
   void setItemData(int i, long data);
-  int ListIndex() const { return listIndex_; }
+  int ListIndex() const { return p_.listIndex; }
   // Raises Click when the index changes; -1 clears the selection. An index
   // outside -1..ListCount-1 throws RuntimeError (invalid property value).
   void setListIndex(int i);
@@ -258,77 +313,80 @@ class ComboBox : public Control {
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  struct Item {
-    std::string text;
-    long data = 0;
-  };
-  std::vector<Item> items_;
-  int listIndex_ = -1;
-  int newIndex_ = -1;
 };
 
-class CommandButton : public Control {
+struct CaptionProps {
+  std::string caption;
+};
+
+class CommandButton : public ControlWith<CaptionProps> {
  public:
   CommandButton(Form& form, std::string name, int index = -1);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return p_.caption; }
   void setCaption(std::string v);
 
   bool takesFocus() const override { return true; }
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  std::string caption_;
 };
 
-class MenuItem : public Control {
+struct MenuItemProps {
+  std::string caption;
+  bool checked = false;
+  std::string shortcut;
+};
+
+class MenuItem : public ControlWith<MenuItemProps> {
  public:
   // parent is null for an entry of the menu bar.
   MenuItem(Form& form, std::string name, int index, MenuItem* parent);
 
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return p_.caption; }
   void setCaption(std::string v);
-  bool Checked() const { return checked_; }
+  bool Checked() const { return p_.checked; }
   void setChecked(bool v);
   // "Ctrl+O" and the like, "" for none.
-  const std::string& shortcut() const { return shortcut_; }
-  void setShortcut(std::string v) { shortcut_ = std::move(v); }
+  const std::string& shortcut() const { return p_.shortcut; }
+  void setShortcut(std::string v) { p_.shortcut = std::move(v); }
   MenuItem* parent() const { return parent_; }
-  bool isSeparator() const { return caption_ == "-"; }
+  bool isSeparator() const { return p_.caption == "-"; }
 
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
  private:
-  std::string caption_;
-  bool checked_ = false;
-  std::string shortcut_;
   MenuItem* parent_;
 };
 
-class Line : public Control {
+struct LineProps {
+  int borderStyle = 1;
+};
+
+class Line : public ControlWith<LineProps> {
  public:
   Line(Form& form, std::string name, int index = -1);
 
   // 0 transparent, 1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot,
   // 6 inside solid.
-  int BorderStyle() const { return borderStyle_; }
+  int BorderStyle() const { return p_.borderStyle; }
   void setBorderStyle(int v);
 
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  int borderStyle_ = 1;
 };
 
-class StatusBar : public Control {
+struct StatusBarProps {
+  std::vector<std::string> panels;
+};
+
+class StatusBar : public ControlWith<StatusBarProps> {
  public:
   StatusBar(Form& form, std::string name, int panels = 1);
 
-  int panelCount() const { return static_cast<int>(panels_.size()); }
+  int panelCount() const { return static_cast<int>(p_.panels.size()); }
   // Panels count from 1; an index outside throws RuntimeError.
   const std::string& panelText(int i) const;
   void setPanelText(int i, std::string v);
@@ -336,17 +394,21 @@ class StatusBar : public Control {
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
- private:
-  std::vector<std::string> panels_;
 };
 
-class ProgressBar : public Control {
+struct ProgressBarProps {
+  double min = 0;
+  double max = 100;
+  double value = 0;
+};
+
+class ProgressBar : public ControlWith<ProgressBarProps> {
  public:
   ProgressBar(Form& form, std::string name);
 
-  double Min() const { return min_; }
-  double Max() const { return max_; }
-  double Value() const { return value_; }
+  double Min() const { return p_.min; }
+  double Max() const { return p_.max; }
+  double Value() const { return p_.value; }
   void setMin(double v);
   // Setting Max below Value moves Value down to Max.
   void setMax(double v);
@@ -356,10 +418,6 @@ class ProgressBar : public Control {
   std::optional<rt::Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const rt::Value& v) override;
 
- private:
-  double min_ = 0;
-  double max_ = 100;
-  double value_ = 0;
 };
 
 }  // namespace mirl::rt

@@ -9,64 +9,66 @@ Form::Form(std::string name) : name_(std::move(name)) {}
 Form::~Form() = default;
 
 void Form::setCaption(std::string v) {
-  if (caption_ == v) return;
-  caption_ = std::move(v);
+  if (s_.caption == v) return;
+  s_.caption = std::move(v);
   notifyForm(Prop::Caption);
 }
 
 void Form::setEnabled(bool v) {
-  if (enabled_ == v) return;
-  enabled_ = v;
+  if (s_.enabled == v) return;
+  s_.enabled = v;
   notifyForm(Prop::Enabled);
 }
 
 void Form::setVisible(bool v) {
-  if (visible_ == v) return;
-  visible_ = v;
+  if (s_.visible == v) return;
+  s_.visible = v;
+  // A form shown without a window gets one first; it then shows itself.
+  if (v && !observer_ && views_) views_->formShowing(*this);
   notifyForm(Prop::Visible);
 }
 
 void Form::setLeft(int v) {
-  if (left_ == v) return;
-  left_ = v;
+  if (s_.left == v) return;
+  s_.left = v;
   notifyForm(Prop::Geometry);
 }
 
 void Form::setTop(int v) {
-  if (top_ == v) return;
-  top_ = v;
+  if (s_.top == v) return;
+  s_.top = v;
   notifyForm(Prop::Geometry);
 }
 
 void Form::setSize(int width, int height) {
-  if (width_ == width && height_ == height) return;
-  width_ = width;
-  height_ = height;
+  if (s_.width == width && s_.height == height) return;
+  s_.width = width;
+  s_.height = height;
   notifyForm(Prop::Geometry);
 }
 
 void Form::setWindowState(WindowState s) {
-  if (state_ == s) return;
-  state_ = s;
+  if (s_.state == s) return;
+  s_.state = s;
   notifyForm(Prop::WindowState);
 }
 
 void Form::setMousePointer(int v) {
-  if (mousePointer_ == v) return;
-  mousePointer_ = v;
+  if (s_.mousePointer == v) return;
+  s_.mousePointer = v;
   notifyForm(Prop::MousePointer);
 }
 
 std::optional<Value> Form::get(std::string_view prop) const {
-  if (prop == "Caption") return Value{caption_};
-  if (prop == "Enabled") return Value{enabled_};
-  if (prop == "Visible") return Value{visible_};
-  if (prop == "Left") return Value{static_cast<double>(left_)};
-  if (prop == "Top") return Value{static_cast<double>(top_)};
-  if (prop == "Width") return Value{static_cast<double>(width_)};
-  if (prop == "Height") return Value{static_cast<double>(height_)};
-  if (prop == "WindowState") return Value{static_cast<double>(static_cast<int>(state_))};
-  if (prop == "MousePointer") return Value{static_cast<double>(mousePointer_)};
+  if (prop == "Caption") return Value{s_.caption};
+  if (prop == "Enabled") return Value{s_.enabled};
+  if (prop == "Visible") return Value{s_.visible};
+  if (prop == "Left") return Value{static_cast<double>(s_.left)};
+  if (prop == "Top") return Value{static_cast<double>(s_.top)};
+  if (prop == "Width") return Value{static_cast<double>(s_.width)};
+  if (prop == "Height") return Value{static_cast<double>(s_.height)};
+  if (prop == "WindowState") return Value{static_cast<double>(static_cast<int>(s_.state))};
+  if (prop == "MousePointer") return Value{static_cast<double>(s_.mousePointer)};
   return std::nullopt;
 }
 
@@ -172,7 +174,7 @@ void Form::forgetFocus(const Control& c) {
 
 bool Form::acceptsUserInput(const Control* c) const {
   // A hidden window cannot be reached by the user at all.
-  if (!enabled_ || !visible_) return false;
+  if (!s_.enabled || !s_.visible) return false;
   if (busy_ && c != busyAllowed_) return false;
   if (c && !c->Enabled()) return false;
   return true;
@@ -188,7 +190,7 @@ bool Form::userClick(Control& c) {
   if (c.kind() == ControlKind::Menu) return userMenu(static_cast<MenuItem&>(c));
   if (c.takesFocus() && !moveFocus(c)) return false;
   // The focus change may have run handlers that disabled the control.
-  if (!c.Enabled() || !enabled_) return false;
+  if (!c.Enabled() || !s_.enabled) return false;
   switch (c.kind()) {
     case ControlKind::CheckBox: {
       auto& box = static_cast<CheckBox&>(c);
@@ -251,6 +253,43 @@ void Form::setBusy(const Control* allowed) {
 void Form::clearBusy() {
   busy_ = false;
   busyAllowed_ = nullptr;
+}
+
+// --- lifecycle ----------------------------------------------------------------
+
+void Form::load() {
+  if (loaded_) return;
+  loaded_ = true;
+  if (onLoad) {
+    auto handler = onLoad;
+    handler();
+  }
+}
+
+bool Form::queryUnload() {
+  int cancel = 0;
+  if (onUnload) {
+    auto handler = onUnload;
+    handler(cancel);
+  }
+  return cancel == 0;
+}
+
+bool Form::unload() {
+  if (!loaded_) return true;
+  if (!queryUnload()) return false;
+  if (views_) views_->formUnloading(*this);
+  s_ = design_;
+  focused_ = nullptr;
+  clearBusy();
+  for (const auto& c : controls_) c->restoreDesign();
+  loaded_ = false;
+  return true;
+}
+
+void Form::recordDesign() {
+  design_ = s_;
+  for (const auto& c : controls_) c->recordDesign();
 }
 
 }  // namespace mirl::rt

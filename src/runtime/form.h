@@ -27,6 +27,31 @@ class FormObserver {
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// Mouse pointers of a form.
+namespace pointer {
+inline constexpr int Default = 0;
+inline constexpr int Hourglass = 11;
+}  // namespace pointer
+
+// The on-screen side of the forms: makes a form's window when the form is
+// shown while it has none, and drops it when the form is unloaded.
+class FormViews {
+ public:
+  virtual ~FormViews() = default;
+  virtual void formShowing(Form& f) = 0;
+  virtual void formUnloading(Form& f) = 0;
+};
+
+// The properties of a form itself.
+struct FormProps {
+  std::string caption;
+  bool enabled = true;
+  bool visible = false;
+  int left = 0, top = 0, width = 0, height = 0;
+  WindowState state = WindowState::Normal;
+  int mousePointer = pointer::Default;
+};
+
 class Form {
  public:
   explicit Form(std::string name);
@@ -37,24 +62,24 @@ class Form {
   const std::string& name() const { return name_; }
 
   // --- properties ---------------------------------------------------------
-  const std::string& Caption() const { return caption_; }
+  const std::string& Caption() const { return s_.caption; }
   void setCaption(std::string v);
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const { return s_.enabled; }
   void setEnabled(bool v);
-  bool Visible() const { return visible_; }
+  bool Visible() const { return s_.visible; }
   void setVisible(bool v);
   // Outer edges and size in twips (15 twips per logical pixel).
-  int Left() const { return left_; }
-  int Top() const { return top_; }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
+  int Left() const { return s_.left; }
+  int Top() const { return s_.top; }
+  int Width() const { return s_.width; }
+  int Height() const { return s_.height; }
   void setLeft(int v);
   void setTop(int v);
   void setSize(int width, int height);
-  WindowState windowState() const { return state_; }
+  WindowState windowState() const { return s_.state; }
   void setWindowState(WindowState s);
-  // 0 default, 11 hourglass.
-  int MousePointer() const { return mousePointer_; }
+  // pointer::Default or pointer::Hourglass.
+  int MousePointer() const { return s_.mousePointer; }
   void setMousePointer(int v);
 
   std::optional<Value> get(std::string_view prop) const;
@@ -105,7 +130,25 @@ class Form {
   bool busy() const { return busy_; }
   const Control* busyAllowed() const { return busyAllowed_; }
 
-  // --- observer and lifecycle --------------------------------------------
+  // --- lifecycle ---------------------------------------------------------
+  // A form is built with its design values and is not loaded. load() marks
+  // it loaded and runs its Load handler (nothing when it is loaded).
+  // unload() runs its Unload handler; unless that cancels, the view drops
+  // the form's window, the form and every control go back to their design
+  // state without raising events (focus dropped, busy lock cleared, handlers
+  // kept) and the form is no longer loaded. True when it is not loaded
+  // afterwards. queryUnload() only runs the Unload handler: false when it
+  // cancelled.
+  bool loaded() const { return loaded_; }
+  void load();
+  bool unload();
+  bool queryUnload();
+  // Takes the form and its controls as they stand now as the design state
+  // (the owner calls it once, when the form is built).
+  void recordDesign();
+  void setViews(FormViews* v) { views_ = v; }
+
+  // --- observer ----------------------------------------------------------
   void setObserver(FormObserver* o) { observer_ = o; }
   FormObserver* observer() const { return observer_; }
   void notifyControl(Control& c, Prop p) {
@@ -121,12 +164,10 @@ class Form {
   }
 
   std::string name_;
-  std::string caption_;
-  bool enabled_ = true;
-  bool visible_ = false;
-  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  WindowState state_ = WindowState::Normal;
-  int mousePointer_ = 0;
+  FormProps s_;
+  FormProps design_;
+  bool loaded_ = false;
+  FormViews* views_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   Control* focused_ = nullptr;
   bool busy_ = false;

@@ -1,6 +1,6 @@
 #include "shell/language_menu.h"
 
-#include "shell/app.h"
+#include "context/app.h"
 #include "support/language.h"
 
 namespace mirl {

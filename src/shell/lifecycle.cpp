@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "context/app.h"
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
-#include "shell/app.h"
 #include "support/language.h"
 
 namespace mirl {

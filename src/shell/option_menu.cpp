@@ -1,6 +1,6 @@
 #include "shell/option_menu.h"
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

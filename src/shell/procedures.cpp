@@ -2,6 +2,7 @@
 // by name. Each subsystem adds one line per procedure.
 #include <string_view>
 
+#include "context/app.h"
 #include "conversions/handlers.h"
 #include "conversions/nicotine_flavours.h"
 #include "flavours/flavour_table.h"
@@ -11,7 +12,6 @@
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
 #include "model/sum_checks.h"
-#include "shell/app.h"
 #include "shell/lifecycle.h"
 #include "shell/scripting.h"
 #include "solver/approximation.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

@@ -1,5 +1,6 @@
-#include "shell/app.h"
+#include "context/app.h"
 #include "shell/language_menu.h"
+#include "shell/lifecycle.h"
 #include "shell/option_menu.h"
 #include "shell/wiring.h"
 
@@ -8,6 +9,8 @@ namespace mirl {
 // The shell's handlers of the main window, one connection per line.
 void wireShellHandlers(App& app) {
   FrmMain& f = app.main();
+  f.onLoad = [&app] { frm_Main_Form_Load(app); };
+  f.onUnload = [&app](int& cancel) { frm_Main_Form_Unload(app, cancel); };
   f.mnu_Service_Sprache_Deutsch->onClick = [&app] { frm_Main_mnu_Service_Sprache_Deutsch_Click(app); };
   f.mnu_Service_Sprache_English->onClick = [&app] { frm_Main_mnu_Service_Sprache_English_Click(app); };
   f.mnu_Service_Auto_Markierung->onClick = [&app] { frm_Main_mnu_Service_Auto_Markierung_Click(app); };

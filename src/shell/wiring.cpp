@@ -1,5 +1,9 @@
 #include "shell/wiring.h"
 
+#include "conversions/conversion_wiring.h"
+#include "model/model_wiring.h"
+#include "solver/solver_wiring.h"
+
 namespace mirl {
 
 void wireMainWindow(App& app) {

@@ -2,14 +2,10 @@
 namespace mirl {
 class App;
 
-// Connects the main window's controls to their handlers. Each subsystem
-// wires the handlers it owns.
+// Connects the main window's controls to their handlers: each subsystem
+// wires the handlers it owns (declared in its own header), the shell its
+// menus and the window's start-up and shut-down.
 void wireMainWindow(App& app);
-
-void wireModelHandlers(App& app);
-void wireLiveHandlers(App& app);
-void wireSolverHandlers(App& app);
-void wireConversionHandlers(App& app);
 void wireShellHandlers(App& app);
 
 }  // namespace mirl

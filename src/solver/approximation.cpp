@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "context/app.h"
 #include "conversions/flavour_sums.h"
 #include "model/field_value.h"
-#include "shell/app.h"
 #include "solver/base_record.h"
 #include "solver/nearness.h"
 #include "solver/proposals.h"

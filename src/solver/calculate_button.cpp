@@ -1,7 +1,7 @@
 #include "solver/calculate_button.h"
 
+#include "context/app.h"
 #include "model/live.h"
-#include "shell/app.h"
 #include "solver/approximation.h"
 #include "solver/direct_solution.h"
 #include "solver/hit_search.h"

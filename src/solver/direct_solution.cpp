@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "context/app.h"
 #include "model/base_prices.h"
 #include "model/field_value.h"
 #include "model/live.h"
 #include "model/validators.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 
 namespace mirl {
 

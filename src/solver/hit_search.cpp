@@ -3,12 +3,12 @@
 #include <array>
 #include <optional>
 
+#include "context/app.h"
 #include "conversions/flavour_share.h"
 #include "conversions/flavour_sums.h"
 #include "model/field_value.h"
 #include "model/refresh.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 #include "solver/approximation.h"
 #include "solver/base_record.h"
 #include "solver/plausibility.h"

@@ -1,6 +1,6 @@
 #include "solver/nearness.h"
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "context/app.h"
 #include "model/field_value.h"
-#include "shell/app.h"
 #include "solver/solver_messages.h"
 
 namespace mirl {

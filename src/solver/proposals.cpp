@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

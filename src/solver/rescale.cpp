@@ -1,8 +1,8 @@
 #include "solver/rescale.h"
 
+#include "context/app.h"
 #include "conversions/flavour_sums.h"
 #include "model/field_value.h"
-#include "shell/app.h"
 #include "solver/proposals.h"
 
 namespace mirl {

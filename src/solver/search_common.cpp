@@ -1,7 +1,7 @@
 #include "solver/search_common.h"
 
+#include "context/app.h"
 #include "model/field_value.h"
-#include "shell/app.h"
 
 namespace mirl {
 

@@ -1,8 +1,8 @@
 #include "solver/show_proposal.h"
 
+#include "context/app.h"
 #include "model/refresh.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 #include "solver/solver_messages.h"
 
 namespace mirl {

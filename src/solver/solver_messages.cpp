@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "context/app.h"
 #include "runtime/number.h"
-#include "shell/app.h"
 #include "support/status_line.h"
 
 namespace mirl {

@@ -1,6 +1,6 @@
-#include "shell/app.h"
-#include "shell/wiring.h"
+#include "context/app.h"
 #include "solver/calculate_button.h"
+#include "solver/solver_wiring.h"
 
 namespace mirl {
 

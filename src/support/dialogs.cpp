@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "context/app.h"
 #include "runtime/utf8.h"
-#include "shell/app.h"
 
 namespace mirl {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/app.h"
+#include "context/app.h"
 #include "support/flavour_window_texts.h"
 #include "support/main_window_texts.h"
 #include "support/message_table.h"

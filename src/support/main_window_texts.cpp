@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

@@ -1,6 +1,6 @@
 #include "support/registry_access.h"
 
-#include "shell/app.h"
+#include "context/app.h"
 
 namespace mirl {
 

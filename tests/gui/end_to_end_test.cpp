@@ -8,10 +8,10 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "context/app.h"
 #include "gui/qt_host.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
-#include "shell/app.h"
 
 namespace mirl::gui::testing {
 namespace {

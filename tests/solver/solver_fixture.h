@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
+#include "context/app.h"
 #include "model/refresh.h"
-#include "shell/app.h"
 #include "testkit/test_app.h"
 
 namespace mirl::solvertest {

@@ -26,7 +26,7 @@ TestApp::TestApp(bool started) {
   config.host = &host_;
   config.programFolder = dir_.path() / "program";
   config.registryFile = dir_.path() / "registry";
-  app_ = std::make_unique<App>(config);
+  app_ = std::make_unique<Application>(config);
   if (started) app_->start();
 }
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "scenario/script_host.h"
-#include "shell/app.h"
+#include "shell/application.h"
 
 namespace mirl::testkit {
 

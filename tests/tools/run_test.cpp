@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "context/app.h"
 #include "scenario/runner.h"
 #include "scenario/scenario_file.h"
-#include "shell/app.h"
 #include "testkit/test_app.h"
 
 namespace mirl::scenario {

@@ -2,9 +2,9 @@
 
 #include <exception>
 
+#include "context/app.h"
 #include "runtime/error.h"
 #include "scenario/values.h"
-#include "shell/app.h"
 
 namespace mirl::scenario {
 

@@ -2,10 +2,10 @@
 // starting and closing, user actions and writes as code does them.
 #include <fstream>
 
+#include "context/app.h"
 #include "runtime/registry_store.h"
 #include "scenario/runner.h"
 #include "scenario/target.h"
-#include "shell/app.h"
 #include "shell/scripting.h"
 
 namespace mirl::scenario {

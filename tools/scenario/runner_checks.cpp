@@ -2,12 +2,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "context/app.h"
 #include "runtime/ini_file.h"
 #include "runtime/registry_store.h"
 #include "scenario/runner.h"
 #include "scenario/target.h"
 #include "scenario/values.h"
-#include "shell/app.h"
 #include "shell/scripting.h"
 
 namespace mirl::scenario {

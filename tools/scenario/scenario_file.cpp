@@ -10,7 +10,7 @@
 
 #include "scenario/runner.h"
 #include "scenario/script_host.h"
-#include "shell/app.h"
+#include "shell/application.h"
 
 namespace mirl::scenario {
 
@@ -52,7 +52,7 @@ bool runScenario(std::string_view displayName, std::string_view content, const s
   config.host = &host;
   config.programFolder = folders.program;
   config.registryFile = dir.path() / "registry";
-  auto app = std::make_unique<App>(config);
+  auto app = std::make_unique<Application>(config);
   Runner runner(*app, host, folders, std::string(displayName), out);
   return runner.run(content);
 }

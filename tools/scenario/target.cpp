@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "context/app.h"
 #include "scenario/lexer.h"
-#include "shell/app.h"
 
 namespace mirl::scenario {
 
@@ -53,7 +53,7 @@ TargetResult resolve(App& app, const Selector& sel) {
   TargetResult r;
   Target& t = r.target;
   const std::string formName = sel.form.empty() ? std::string(kMainForm) : sel.form;
-  if (!App::hasForm(formName)) {
+  if (!app.hasForm(formName)) {
     r.error = isWindowName(formName) ? "window " + formName + " is not available"
                                      : "unknown window " + formName;
     return r;

@@ -1,0 +1,72 @@
+#include "context/app.h"
+
+namespace mirl {
+
+App::App(const Config& config)
+    : rt_(*config.host, config.registryFile, config.programFolder), main_(std::make_unique<FrmMain>()) {
+  main_->recordDesign();
+}
+
+App::~App() = default;
+
+rt::Form& App::addForm(std::unique_ptr<rt::Form> form) {
+  form->recordDesign();
+  form->setViews(views_);
+  others_.push_back(std::move(form));
+  return *others_.back();
+}
+
+rt::Form* App::otherForm(std::string_view name) const {
+  for (const auto& f : others_) {
+    if (f->name() == name) return f.get();
+  }
+  return nullptr;
+}
+
+rt::Form* App::findForm(std::string_view name) {
+  if (name == main_->name()) return main_.get();
+  rt::Form* f = otherForm(name);
+  if (f) f->load();
+  return f;
+}
+
+rt::Form* App::loadedForm(std::string_view name) {
+  if (name == main_->name()) return closed_ ? nullptr : main_.get();
+  rt::Form* f = otherForm(name);
+  return f && f->loaded() ? f : nullptr;
+}
+
+bool App::hasForm(std::string_view name) const { return name == main_->name() || otherForm(name) != nullptr; }
+
+bool App::closeForm(std::string_view name) {
+  if (name == main_->name()) return requestClose();
+  rt::Form* f = otherForm(name);
+  return f && f->unload();
+}
+
+void App::setViews(rt::FormViews* views) {
+  views_ = views;
+  main_->setViews(views);
+  for (const auto& f : others_) f->setViews(views);
+}
+
+void App::start() {
+  main_->load();
+  main_->setVisible(true);
+}
+
+bool App::requestClose() {
+  if (closed_) return true;
+  if (main_->busy()) {
+    // A search runs: cancel it; the window closes when the search returns.
+    solver.Berechnung_Abbrechen = true;
+    closePending = true;
+    return false;
+  }
+  if (!main_->queryUnload()) return false;
+  main_->setVisible(false);
+  closed_ = true;
+  return true;
+}
+
+}  // namespace mirl

@@ -1,0 +1,86 @@
+# Checks the layering by the #include lines of the sources (run by ctest as
+# `cmake -DROOT=<source folder> -P layering.cmake`):
+# - src/runtime includes nothing of the program;
+# - no subsystem, nor the context, includes src/shell;
+# - nothing but src/gui and src/app includes Qt, the view or the program;
+#   nothing in src includes the scenario driver;
+# - src/context includes the runtime and only plain headers of the
+#   subsystems (state and windows), which include nothing but the runtime.
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "layering: ROOT is not set")
+endif()
+
+set(subsystems support model solver conversions flavours)
+set(problems "")
+set(checked 0)
+
+# The quoted and angle includes of a file, as "q:path" and "a:path".
+function(includes_of file out)
+  file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include")
+  set(result "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+      list(APPEND result "q:${CMAKE_MATCH_1}")
+    elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+      list(APPEND result "a:${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+macro(problem file text)
+  file(RELATIVE_PATH _rel "${ROOT}" "${file}")
+  list(APPEND problems "${_rel}: ${text}")
+endmacro()
+
+file(GLOB_RECURSE sources "${ROOT}/src/*.h" "${ROOT}/src/*.cpp" "${ROOT}/tools/*.h" "${ROOT}/tools/*.cpp")
+foreach(file IN LISTS sources)
+  file(RELATIVE_PATH rel "${ROOT}" "${file}")
+  string(REGEX MATCH "^[^/]+/[^/]+" folder "${rel}")
+  string(REGEX REPLACE "^src/" "" layer "${folder}")
+  math(EXPR checked "${checked} + 1")
+  includes_of("${file}" incs)
+  foreach(inc IN LISTS incs)
+    string(SUBSTRING "${inc}" 2 -1 path)
+    if(inc MATCHES "^a:Q")
+      if(NOT layer STREQUAL "gui" AND NOT layer STREQUAL "app")
+        problem("${file}" "includes Qt (${path})")
+      endif()
+    elseif(inc MATCHES "^q:")
+      if(layer STREQUAL "runtime" AND NOT path MATCHES "^runtime/")
+        problem("${file}" "the runtime includes ${path}")
+      endif()
+      if(path MATCHES "^shell/" AND (layer IN_LIST subsystems OR layer STREQUAL "context"))
+        problem("${file}" "includes the shell (${path})")
+      endif()
+      if(path MATCHES "^(gui|app)/" AND NOT layer STREQUAL "gui" AND NOT layer STREQUAL "app")
+        problem("${file}" "includes the view or the program (${path})")
+      endif()
+      if(path MATCHES "^scenario/" AND folder MATCHES "^src/")
+        problem("${file}" "includes the scenario driver (${path})")
+      endif()
+      if(layer STREQUAL "context" AND NOT path MATCHES "^(runtime|context)/")
+        # A plain header of a subsystem: it includes the runtime at most.
+        includes_of("${ROOT}/src/${path}" plain)
+        foreach(p IN LISTS plain)
+          if(p MATCHES "^q:" AND NOT p MATCHES "^q:runtime/")
+            string(SUBSTRING "${p}" 2 -1 pp)
+            problem("${file}" "includes ${path}, which is not plain: it includes ${pp}")
+          endif()
+        endforeach()
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+if(checked LESS 50)
+  message(FATAL_ERROR "layering: only ${checked} files found under ${ROOT}")
+endif()
+list(LENGTH problems count)
+if(count GREATER 0)
+  list(JOIN problems "\n" text)
+  message(FATAL_ERROR "layering: ${count} includes break the layers:\n${text}")
+endif()
+message(STATUS "layering: ${checked} files keep the layers")
