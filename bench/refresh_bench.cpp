@@ -27,8 +27,8 @@ void fillWindow(mirl::FrmMain& f) {
     b.txt_Menge->setText("123,45");
     b.txt_Preis_100_ml->setText("1234,5");
   }
-  for (int k = 1; k <= mirl::kFlavourRows; ++k) {
-    mirl::FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : mirl::kFlavourRowNumbers) {
+    mirl::FlavourRow& r = f.aroma[k];
     r.chk_Aroma->setValue(1);
     r.txt_Aroma_Menge->setText("1,5");
     r.txt_Aroma_Menge_ml->setText("2,25");

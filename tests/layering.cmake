@@ -5,7 +5,8 @@
 # - nothing but src/gui and src/app includes Qt, the view or the program;
 #   nothing in src includes the scenario driver;
 # - src/context includes the runtime and only plain headers of the
-#   subsystems (state and windows), which include nothing but the runtime.
+#   subsystems (state, tables, rows, windows: *_state.h, *_table.h,
+#   *_rows.h, frm_*.h), which include nothing but the runtime and each other.
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT ROOT)
@@ -28,6 +29,31 @@ function(includes_of file out)
     endif()
   endforeach()
   set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+# Whether a header is plain: it includes nothing but the runtime and other
+# plain headers. Sets `offender` to the first include that is not.
+function(plain_header path depth out)
+  set(${out} "" PARENT_SCOPE)
+  if(depth GREATER 8)
+    return()
+  endif()
+  includes_of("${ROOT}/src/${path}" incs)
+  foreach(inc IN LISTS incs)
+    if(inc MATCHES "^q:" AND NOT inc MATCHES "^q:runtime/")
+      string(SUBSTRING "${inc}" 2 -1 next)
+      if(NOT next MATCHES "(_state|_table|_rows|frm_[a-z]+)\\.h$")
+        set(${out} "${next}" PARENT_SCOPE)
+        return()
+      endif()
+      math(EXPR deeper "${depth} + 1")
+      plain_header("${next}" ${deeper} inner)
+      if(inner)
+        set(${out} "${inner}" PARENT_SCOPE)
+        return()
+      endif()
+    endif()
+  endforeach()
 endfunction()
 
 macro(problem file text)
@@ -62,14 +88,13 @@ foreach(file IN LISTS sources)
         problem("${file}" "includes the scenario driver (${path})")
       endif()
       if(layer STREQUAL "context" AND NOT path MATCHES "^(runtime|context)/")
-        # A plain header of a subsystem: it includes the runtime at most.
-        includes_of("${ROOT}/src/${path}" plain)
-        foreach(p IN LISTS plain)
-          if(p MATCHES "^q:" AND NOT p MATCHES "^q:runtime/")
-            string(SUBSTRING "${p}" 2 -1 pp)
-            problem("${file}" "includes ${path}, which is not plain: it includes ${pp}")
-          endif()
-        endforeach()
+        # A plain header of a subsystem (state, tables, rows, windows).
+        plain_header("${path}" 0 offender)
+        if(NOT path MATCHES "(_state|_table|_rows|frm_[a-z]+)\\.h$")
+          problem("${file}" "includes ${path}, which is no state, table, rows or window header")
+        elseif(offender)
+          problem("${file}" "includes ${path}, which is not plain: it leads to ${offender}")
+        endif()
       endif()
     endif()
   endforeach()

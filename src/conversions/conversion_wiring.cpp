@@ -9,8 +9,8 @@ void wireConversionHandlers(App& app) {
   FrmMain& f = app.main();
   f.chk_AllAromaProzent->onClick = [&app] { frm_Main_chk_AllAromaProzent_Click(app); };
   f.mnu_Service_HundertProzentN->onClick = [&app] { frm_Main_mnu_Service_HundertProzentN_Click(app); };
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    FlavourRow& r = f.aroma[k];
     r.chk_Aroma->onClick = [&app, k] { frm_Main_chk_Aroma_Click(app, k); };
     r.txt_Aroma_Menge->onGotFocus = [&app, k] { frm_Main_txt_Aroma_Menge_GotFocus(app, k); };
     r.txt_Aroma_Menge->onLostFocus = [&app, k] { frm_Main_txt_Aroma_Menge_LostFocus(app, k); };

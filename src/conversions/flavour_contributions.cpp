@@ -26,8 +26,8 @@ double fieldOf(const Aromenzusammensetzung& rec, Field field) {
 double contribution(App& app, Field field, Family family, double x, int index) {
   FrmMain& f = app.main();
   double sum = 0;
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    const FlavourRow& row = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    const FlavourRow& row = f.aroma[k];
     const int tick = row.chk_Aroma->Value();
     const bool counts = family == Family::BeforeClick ? (k != index && tick == 1) || (k == index && tick == 0)
                                                       : tick == 1;
@@ -35,12 +35,12 @@ double contribution(App& app, Field field, Family family, double x, int index) {
 
     double P = 0;
     if (family == Family::Previous && k == index) {
-      P = app.conv.Aroma_Menge_Alt[static_cast<size_t>(k)];
+      P = app.conv.Aroma_Menge_Alt[k];
     } else if (!readField(*row.txt_Aroma_Menge, P)) {
       continue;  // no number: the row adds nothing
     }
 
-    const double F = fieldOf(app.flavours.Aromen_Tabelle[static_cast<size_t>(k)], field);
+    const double F = fieldOf(app.flavours.Aromen_Tabelle[k], field);
     double term = 0;
     if (family == Family::Plain) {
       term = field == Field::N ? ((P * (F / 10)) / 100) * 10 : (P * F) / 100;

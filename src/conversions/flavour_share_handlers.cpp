@@ -53,8 +53,6 @@ void amountIn(FrmMain& f, double F, const ConvResult& r) {
   f.txt_Berechnung_Menge->setText(rt::num::format(M, "0.00"));
 }
 
-bool validRow(int row) { return row >= 1 && row <= kFlavourRows; }
-
 // After a change of row k (its tick or its percentage): the flavours out as
 // the target last included them (the sums from before the change), the
 // fields written and refreshed, then the flavours in as they are now.
@@ -107,16 +105,16 @@ void frm_Main_chk_Aroma_Click(App& app, int row) {
 }
 
 void frm_Main_txt_Aroma_Menge_LostFocus(App& app, int row) {
-  if (!validRow(row)) return;
-  Eingabe_Pruefen_Prozent(*app.main().aroma[static_cast<size_t>(row)].txt_Aroma_Menge);
+  if (!FlavourRows<int>::valid(row)) return;
+  Eingabe_Pruefen_Prozent(*app.main().aroma[row].txt_Aroma_Menge);
   if (app.main().chk_AllAromaProzent->Value() == 0) return;
   redoFlavourShare(app, row, true);
 }
 
 void frm_Main_txt_Aroma_Menge_GotFocus(App& app, int row) {
-  if (!validRow(row)) return;
-  rt::TextBox& box = *app.main().aroma[static_cast<size_t>(row)].txt_Aroma_Menge;
-  readField(box, app.conv.Aroma_Menge_Alt[static_cast<size_t>(row)]);
+  if (!FlavourRows<int>::valid(row)) return;
+  rt::TextBox& box = *app.main().aroma[row].txt_Aroma_Menge;
+  readField(box, app.conv.Aroma_Menge_Alt[row]);
   selectOnFocus(app, box);
 }
 

@@ -16,8 +16,8 @@ enum class RowI { Same, TickInverted, Previous };
 double flavourSum(App& app, Weight weight, RowI mode, int i) {
   FrmMain& f = app.main();
   double sum = 0;
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    const FlavourRow& row = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    const FlavourRow& row = f.aroma[k];
     bool ticked = row.chk_Aroma->Value() == 1;
     const bool isI = k == i && mode != RowI::Same;
     if (isI && mode == RowI::TickInverted) ticked = !ticked;
@@ -25,14 +25,14 @@ double flavourSum(App& app, Weight weight, RowI mode, int i) {
 
     double p = 0;
     if (isI && mode == RowI::Previous) {
-      p = app.conv.Aroma_Menge_Alt[static_cast<size_t>(k)];
+      p = app.conv.Aroma_Menge_Alt[k];
     } else if (!readField(*row.txt_Aroma_Menge, p)) {
       continue;  // no number: the row adds nothing
     }
 
     double term = p;
     if (weight == Weight::Substance) {
-      term = p * app.flavours.Aromen_Tabelle[static_cast<size_t>(k)].A;
+      term = p * app.flavours.Aromen_Tabelle[k].A;
       term = term / 100;
     }
     sum = sum + term;

@@ -87,7 +87,7 @@ ConvResult outOf(App& app, const Parts& p, double N, int k, Form form) {
   return {ConvStatus::Converted, {}};
 }
 
-bool validRecord(int k) { return k >= 1 && k <= kFlavourRows; }
+bool validRecord(int k) { return FlavourRows<int>::valid(k); }
 
 }  // namespace
 
@@ -111,28 +111,28 @@ ConvResult Aroma_HundertProzentN_Rueckrechnen(App& app, double& A, double& N, do
 }
 
 void Alle_Aromen_HundertProzentN_Umrechnen(App& app) {
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[k];
     Aroma_HundertProzentN_Umrechnen(app, z.A, z.N, z.PG, z.VG, z.W, z.S, k);
   }
 }
 
 void Alle_Aromen_HundertProzentN_Rueckrechnen(App& app) {
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[k];
     Aroma_HundertProzentN_Rueckrechnen(app, z.A, z.N, z.PG, z.VG, z.W, z.S, k);
   }
 }
 
 ConvResult Aroma_Nr_HundertProzentN_Umrechnen(App& app, int k) {
   if (!validRecord(k)) return {};
-  Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[static_cast<size_t>(k)];
+  Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[k];
   return into(app, {&z.A, &z.PG, &z.VG, &z.W, &z.S}, z.N, k, Form::Plain);
 }
 
 ConvResult Aroma_Nr_HundertProzentN_Rueckrechnen(App& app, int k) {
   if (!validRecord(k)) return {};
-  Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[static_cast<size_t>(k)];
+  Aromenzusammensetzung& z = app.flavours.Aromen_Tabelle[k];
   return outOf(app, {&z.A, &z.PG, &z.VG, &z.W, &z.S}, z.N, k, Form::Plain);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The flavour-composition table: what each of the seven flavour liquids
 // consists of, and the name of the set.
-#include <array>
 #include <string>
+
+#include "flavours/flavour_rows.h"
 
 namespace mirl {
 
@@ -17,8 +18,8 @@ struct Aromenzusammensetzung {
 };
 
 struct FlavourTable {
-  // Records 1 to 7; element 0 is unused.
-  std::array<Aromenzusammensetzung, 8> Aromen_Tabelle{};
+  // Records 1 to 7.
+  FlavourRows<Aromenzusammensetzung> Aromen_Tabelle{};
   std::string dpA_Name;
 };
 

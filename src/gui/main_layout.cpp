@@ -129,8 +129,8 @@ FrameBox* flavourGroup(Builder& b, FrmMain& f, QWidget* parent) {
   for (int e = 0; e < 5; ++e) lines[static_cast<size_t>(e)] = f.lineAromen[static_cast<size_t>(e)];
   FrameBox* box = frame(b, lines, f.lbl_Aromen, parent);
   QGridLayout* g = grid();
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    const FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    const FlavourRow& r = f.aroma[k];
     const int y = k - 1;
     g->addWidget(b.put(r.chk_Aroma), y, 0);
     g->addWidget(b.wide(r.txt_Aroma_Kommentar, 9), y, 1);

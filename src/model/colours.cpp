@@ -67,7 +67,7 @@ void Hintergrundfarben_Setzen(App& app) {
   const Palette p = palette(app);
 
   for (BaseSlot& b : f.basis) b.txt_Menge->setBackColor(baseAmountColour(app.model, b, p));
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     FlavourRow& r = f.aroma[k];
     r.txt_Aroma_Menge_ml->setBackColor(flavourAmountColour(app.model, f, r, p));
   }

@@ -18,8 +18,8 @@ void enableAll(bool enabled, C*... controls) {
 void Aromen_Freigabe_Aktualisieren(App& app) {
   FrmMain& f = app.main();
   const bool live = f.liveMode();
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() != 0) {
       enableAll(live, r.txt_Aroma_Menge_ml, r.lbl_Aroma_Mengenbezeichnung_ml);
       enableAll(!live, r.txt_Aroma_Menge, r.lbl_Aroma_Mengenbezeichnung);

@@ -117,7 +117,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
 
   // The seven flavour rows.
   lbl_Aromen = label("lbl_Aromen", "Aromen: ");
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     FlavourRow& r = aroma[k];
     const std::string n = std::to_string(k);
     r.chk_Aroma = check("chk_Aroma", "Aroma " + n + ": ", k);

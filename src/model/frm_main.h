@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "flavours/flavour_rows.h"
 #include "runtime/form.h"
 
 namespace mirl {
@@ -12,7 +13,6 @@ namespace mirl {
 // The six base slots, always in this order.
 enum BaseSlotId { PG_N_Basis = 0, VG_N_Basis, VPG_N_Basis, PG_Basis, VG_Basis, VPG_Basis };
 inline constexpr int kBaseSlots = 6;
-inline constexpr int kFlavourRows = 7;  // rows are numbered 1 to 7
 
 struct BaseSlotNames {
   const char* stem;       // "PG_N_Basis": control names are txt_ + stem + suffix
@@ -76,8 +76,8 @@ class FrmMain : public rt::Form {
 
   // --- base groups and flavour rows ---------------------------------------
   std::array<BaseSlot, kBaseSlots> basis;
-  // Index 0 is unused so that row k is aroma[k], k = 1 to 7.
-  std::array<FlavourRow, kFlavourRows + 1> aroma;
+  // Row k is aroma[k], k = 1 to 7.
+  FlavourRows<FlavourRow> aroma;
 
   // Group headings and frame lines (nicotine bases, nicotine-free bases,
   // flavours). Line1..Line5 are arrays: index 0 nicotine bases, 1 the others.

@@ -27,7 +27,7 @@ GroupControls groupControls(FrmMain& f, FrameGroup group) {
     }
     case FrameGroup::Aromen:
       g.caption = f.lbl_Aromen;
-      for (int k = 1; k <= kFlavourRows; ++k) g.members.push_back(f.aroma[static_cast<size_t>(k)].chk_Aroma);
+      for (int k : kFlavourRowNumbers) g.members.push_back(f.aroma[k].chk_Aroma);
       // Line8, Line9, Line10, Line11, Line12 (lineAromen is stored by edge).
       g.lines = {f.lineAromen[1], f.lineAromen[2], f.lineAromen[4], f.lineAromen[0], f.lineAromen[3]};
       break;

@@ -44,12 +44,12 @@ Components mixedComponents(App& app) {
     addShare(c.water, fieldNumber(*b.txt_Wasser_Prozent), m);
     addShare(c.other, fieldNumber(*b.txt_Sonst_Prozent), m);
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 0) continue;
     double m = 0;
     readField(*r.txt_Aroma_Menge_ml, m);
-    const Aromenzusammensetzung& a = app.flavours.Aromen_Tabelle[static_cast<size_t>(k)];
+    const Aromenzusammensetzung& a = app.flavours.Aromen_Tabelle[k];
     addShare(c.flavour, a.A, m);
     addShare(c.nicotine, a.N, m);
     addShare(c.pg, a.PG, m);

@@ -42,7 +42,7 @@ void Live_Mischung_Auf_Menge(App& app, double amount) {
   for (const BaseSlot& b : f.basis) {
     if (b.chk->Value() == 1) scaleField(*b.txt_Menge, *factor);
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 1) scaleField(*r.txt_Aroma_Menge_ml, *factor);
   }

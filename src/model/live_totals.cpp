@@ -19,7 +19,7 @@ void Live_Menge_Summieren(App& app) {
       if (auto m = fieldNumber(*b.txt_Menge)) live::assignFinite(total, total + *m);
     }
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() != 0) {
       if (auto m = fieldNumber(*r.txt_Aroma_Menge_ml)) live::assignFinite(total, total + *m);

@@ -36,8 +36,8 @@ std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
     v.insert(v.end(), {b.txt_Menge, b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent, b.txt_Wasser_Prozent,
                        b.txt_Sonst_Prozent, b.txt_Preis_100_ml});
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    FlavourRow& r = f.aroma[k];
     v.insert(v.end(), {r.txt_Aroma_Menge_ml, r.txt_Aroma_Menge, r.txt_Aroma_Preis});
   }
   v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
@@ -50,8 +50,8 @@ std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
 // the same in their own focus handler, after remembering their value.
 std::vector<rt::TextBox*> selectOnFocusFields(FrmMain& f) {
   std::vector<rt::TextBox*> v;
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    FlavourRow& r = f.aroma[k];
     v.insert(v.end(), {r.txt_Aroma_Kommentar, r.txt_Aroma_Menge_ml, r.txt_Aroma_Preis});
   }
   v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,

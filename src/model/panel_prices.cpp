@@ -44,7 +44,7 @@ double ingredientsPrice(FrmMain& f) {
                                 b.cbo_Preis->selectedItemData());
     if (term) live::assignFinite(p, p + *term);
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 0) continue;
     // The flavour price is left as typed by every refresh; it counts with the

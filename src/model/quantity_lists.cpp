@@ -46,8 +46,8 @@ void Mengenauswahl_Fuellen(App& app) {
   for (BaseSlot& b : f.basis) Mengenauswahl_Liste_Fuellen(*b.cbo_Preis, kQuantity100ml);
   Mengenauswahl_Liste_Fuellen(*f.cbo_Preis_Live, kQuantity100ml);
   Mengenauswahl_Liste_Fuellen(*f.cbo_Preis_Berechnung, kQuantity100ml);
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    Mengenauswahl_Liste_Fuellen(*f.aroma[static_cast<size_t>(k)].cbo_Aroma_Preis_Menge, kQuantity1ml);
+  for (int k : kFlavourRowNumbers) {
+    Mengenauswahl_Liste_Fuellen(*f.aroma[k].cbo_Aroma_Preis_Menge, kQuantity1ml);
   }
 }
 

@@ -39,9 +39,9 @@ void Anzeige_Aktualisieren(App& app) {
   for (BaseSlot& b : f.basis) Eingabe_Pruefen_Preis(*b.txt_Preis_100_ml);
 
   // 5. and 6. Flavour percentages, then flavour millilitres.
-  for (int k = 1; k <= kFlavourRows; ++k) Eingabe_Pruefen_Prozent(*f.aroma[static_cast<size_t>(k)].txt_Aroma_Menge);
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    Eingabe_Pruefen_Aroma_ml(*f.aroma[static_cast<size_t>(k)].txt_Aroma_Menge_ml);
+  for (int k : kFlavourRowNumbers) Eingabe_Pruefen_Prozent(*f.aroma[k].txt_Aroma_Menge);
+  for (int k : kFlavourRowNumbers) {
+    Eingabe_Pruefen_Aroma_ml(*f.aroma[k].txt_Aroma_Menge_ml);
   }
 
   // 7. Flavour rows and the pure-flavour share.

@@ -127,8 +127,8 @@ void Berechnung_Summe_Anzeigen(App& app, rt::Color color, double difference, rt:
 void Aromen_Summe_Pruefen(App& app) {
   FrmMain& f = app.main();
   double sum = 0;
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    const FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 1) sum = sum + readOrZero(*r.txt_Aroma_Menge);
   }
   if (sum <= kFlavourLimit) {
@@ -143,8 +143,8 @@ void Aromen_Summe_Anzeigen(App& app, rt::Color color, double difference, rt::Col
   // Every ticked row shows the excess of the total.
   std::string tip;
   if (difference != 0) tip = rt::num::format(-difference, kTipPattern) + app.texts[Msg::Tip_Zu_Viel];
-  for (int k = 1; k <= kFlavourRows; ++k) {
-    FlavourRow& r = f.aroma[static_cast<size_t>(k)];
+  for (int k : kFlavourRowNumbers) {
+    FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 1) {
       mark(*r.lbl_Aroma_Mengenbezeichnung, color, tip);
     } else {

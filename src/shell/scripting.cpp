@@ -88,13 +88,13 @@ std::optional<Ref> lookup(App& app, std::string_view name) {
     return std::nullopt;
   }
   int i = *path->index;
-  if (path->base == "Aroma_Menge_Alt" && !path->field && i >= 1 && i <= kFlavourRows) {
-    return &app.conv.Aroma_Menge_Alt[static_cast<size_t>(i)];
+  if (path->base == "Aroma_Menge_Alt" && !path->field && FlavourRows<int>::valid(i)) {
+    return &app.conv.Aroma_Menge_Alt[i];
   }
-  if (path->base == "Aromen_Tabelle" && path->field && i >= 1 && i <= kFlavourRows) {
+  if (path->base == "Aromen_Tabelle" && path->field && FlavourRows<int>::valid(i)) {
     for (size_t f = 0; f < std::size(kFlavourFields); ++f) {
       if (kFlavourFields[f] == *path->field) {
-        return flavourField(app.flavours.Aromen_Tabelle[static_cast<size_t>(i)], f);
+        return flavourField(app.flavours.Aromen_Tabelle[i], f);
       }
     }
     return std::nullopt;

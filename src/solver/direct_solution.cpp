@@ -80,9 +80,9 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
   if (K < 2 || nMax < nT || pBest < pT) return false;
 
   // Flavours counted inside the total get their share of it first.
-  std::array<double, kFlavourRows + 1> f{};
+  FlavourRows<double> f{};
   if (w.chk_AllAromaProzent->Value() != 0) {
-    for (int k = 1; k <= kFlavourRows; ++k) {
+    for (int k : kFlavourRowNumbers) {
       if (w.aroma[k].chk_Aroma->Value() == 0) continue;
       if (auto pct = fieldNumber(*w.aroma[k].txt_Aroma_Menge)) f[k] = *pct * T / 100;
       flavourAmount(a, k) = f[k];
@@ -105,7 +105,7 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
 
   if (pBest > 0) {
     double FPG = 0;
-    for (int k = 1; k <= kFlavourRows; ++k) FPG = FPG + f[k] * tab[k].PG;
+    for (int k : kFlavourRowNumbers) FPG = FPG + f[k] * tab[k].PG;
     int s = 0;
     while (s < kBaseSlots && !(b[s].p == pBest && b[s].n < nMax)) ++s;
     if (s == kBaseSlots) return false;
@@ -115,7 +115,7 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
 
   if (vBest > 0) {
     double FVG = 0;
-    for (int k = 1; k <= kFlavourRows; ++k) FVG = FVG + f[k] * tab[k].VG;
+    for (int k : kFlavourRowNumbers) FVG = FVG + f[k] * tab[k].VG;
     int s = 0;
     while (s < kBaseSlots && !(b[s].v == vBest && b[s].n < nMax)) ++s;
     if (s == kBaseSlots) return false;
@@ -128,7 +128,7 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
   if (wBest > 0 && T > U) {
     // Millilitres times per cent: not divided by 100, unlike PG and VG.
     double FW = 0;
-    for (int k = 1; k <= kFlavourRows; ++k) FW = FW + f[k] * tab[k].W;
+    for (int k : kFlavourRowNumbers) FW = FW + f[k] * tab[k].W;
     int s = 0;
     while (s < kBaseSlots && !(b[s].w == wBest && b[s].n < nMax)) ++s;
     if (s == kBaseSlots) return false;
@@ -145,7 +145,7 @@ void writeAmounts(App& app, const Vorschlag_Datensatz& a) {
     if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, baseAmount(a, s));
   }
   if (w.chk_AllAromaProzent->Value() != 0) {
-    for (int k = 1; k <= kFlavourRows; ++k) {
+    for (int k : kFlavourRowNumbers) {
       if (w.aroma[k].chk_Aroma->Value() != 0) writeAmount(*w.aroma[k].txt_Aroma_Menge_ml, flavourAmount(a, k));
     }
   }
@@ -171,7 +171,7 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
     add(wa, *slot.txt_Wasser_Prozent, a);
     add(so, *slot.txt_Sonst_Prozent, a);
   }
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     if (w.aroma[k].chk_Aroma->Value() == 0) continue;
     const double a = flavourAmount(block, k);
     const Aromenzusammensetzung& r = app.flavours.Aromen_Tabelle[k];
@@ -193,7 +193,7 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
 
 bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
   FrmMain& w = app.main();
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     if (flavourAmount(block, k) < 0) return false;
   }
   for (int s = 0; s < kBaseSlots; ++s) {
@@ -208,7 +208,7 @@ bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
     return false;
   }
   double sum = 0;
-  for (int k = 1; k <= kFlavourRows; ++k) sum = sum + flavourAmount(block, k);
+  for (int k : kFlavourRowNumbers) sum = sum + flavourAmount(block, k);
   for (int s = 0; s < kBaseSlots; ++s) sum = sum + baseAmount(block, s);
   return fieldEquals(*w.txt_Berechnung_Menge, sum);
 }

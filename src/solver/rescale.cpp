@@ -35,7 +35,7 @@ void scaleWithFlavours(App& app, Vorschlag_Datensatz& rec, double M, double F) {
   const double k = M / grown;
   for (int f = 1; f <= 6; ++f) rec(f) = rec(f) * k;
   FrmMain& w = app.main();
-  for (int i = 1; i <= kFlavourRows; ++i) {
+  for (int i : kFlavourRowNumbers) {
     if (w.aroma[i].chk_Aroma->Value() != 0) {
       if (auto pct = fieldNumber(*w.aroma[i].txt_Aroma_Menge)) {
         rec(7 + i) = *pct * grown / 100 * k;

@@ -18,10 +18,10 @@ void Vorschlag_Anzeigen(App& app, const ProposalList& list, int index) {
       if (list[index](s + 1) > 0 && w.basis[s].chk->Value() == 0) w.basis[s].chk->setValue(1);
     }
     for (int s = 0; s < kBaseSlots; ++s) w.basis[s].txt_Menge->setText(rt::num::plain(list[index](s + 1)));
-    for (int k = 1; k <= kFlavourRows; ++k) {
+    for (int k : kFlavourRowNumbers) {
       if (list[index](7 + k) > 0 && w.aroma[k].chk_Aroma->Value() == 0) w.aroma[k].chk_Aroma->setValue(1);
     }
-    for (int k = 1; k <= kFlavourRows; ++k) w.aroma[k].txt_Aroma_Menge_ml->setText(rt::num::plain(list[index](7 + k)));
+    for (int k : kFlavourRowNumbers) w.aroma[k].txt_Aroma_Menge_ml->setText(rt::num::plain(list[index](7 + k)));
   }
   w.lbl_TopTen->setCaption(app.texts[Msg::Text_Vorschlag] + wholeNumberText(app.solver.Vorschlag_Index + 1) + " / " +
                            wholeNumberText(app.solver.Vorschlag_Letzter_Index + 1));

@@ -19,7 +19,7 @@ void collect(FrmMain& f, T* BaseSlot::*member, Controls& out) {
 
 template <class T>
 void collect(FrmMain& f, T* FlavourRow::*member, Controls& out) {
-  for (int k = 1; k <= kFlavourRows; ++k) out.push_back(f.aroma[k].*member);
+  for (int k : kFlavourRowNumbers) out.push_back(f.aroma[k].*member);
 }
 
 template <class T>

@@ -13,16 +13,16 @@ namespace mirl::testing_conv {
 class ConversionTest : public ::testing::Test {
  protected:
   ConversionTest() {
-    for (int k = 1; k <= kFlavourRows; ++k) row(k, 0, "0");
+    for (int k : kFlavourRowNumbers) row(k, 0, "0");
   }
 
   App& app() { return t.app(); }
   FrmMain& f() { return t.main(); }
-  Aromenzusammensetzung& rec(int k) { return app().flavours.Aromen_Tabelle[static_cast<size_t>(k)]; }
+  Aromenzusammensetzung& rec(int k) { return app().flavours.Aromen_Tabelle[k]; }
 
   // Tick and percentage of flavour row k, without running its handlers.
   void row(int k, int tick, const std::string& percent) {
-    FlavourRow& r = f().aroma[static_cast<size_t>(k)];
+    FlavourRow& r = f().aroma[k];
     r.chk_Aroma->setValueSilently(tick);
     r.txt_Aroma_Menge->setText(percent);
   }

@@ -11,13 +11,13 @@ namespace {
 class FlavourSums : public ::testing::Test {
  protected:
   void row(int k, int tick, const std::string& percent, double a = 100) {
-    FlavourRow& r = t.main().aroma[static_cast<size_t>(k)];
+    FlavourRow& r = t.main().aroma[k];
     r.chk_Aroma->setValueSilently(tick);
     r.txt_Aroma_Menge->setText(percent);
-    t.app().flavours.Aromen_Tabelle[static_cast<size_t>(k)].A = a;
+    t.app().flavours.Aromen_Tabelle[k].A = a;
   }
   void untickAll() {
-    for (int k = 1; k <= kFlavourRows; ++k) row(k, 0, "0");
+    for (int k : kFlavourRowNumbers) row(k, 0, "0");
   }
   App& app() { return t.app(); }
 
@@ -89,7 +89,7 @@ TEST_F(FlavourSums, DisplaySumIsRoundedToTwoDecimals) {
 }
 
 TEST_F(FlavourSums, SumsAreNotCapped) {
-  for (int k = 1; k <= kFlavourRows; ++k) row(k, 1, "100");
+  for (int k : kFlavourRowNumbers) row(k, 1, "100");
   EXPECT_EQ(Summe_Aromen_Prozent(app()), 700);
   EXPECT_EQ(Summe_Reinaroma_Prozent_Anzeige(app()), 700);
 }

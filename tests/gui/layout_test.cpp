@@ -47,7 +47,7 @@ TEST_F(LayoutTest, ControlsSitInsideTheirGroupFrames) {
     EXPECT_TRUE(inside(win().widget(f().basis[s].txt_Menge), frame)) << s;
     EXPECT_TRUE(inside(win().widget(f().basis[s].chk), frame)) << s;
   }
-  for (int k = 1; k <= kFlavourRows; ++k) EXPECT_TRUE(inside(win().widget(f().aroma[k].txt_Aroma_Menge), win().frameAromen()));
+  for (int k : kFlavourRowNumbers) EXPECT_TRUE(inside(win().widget(f().aroma[k].txt_Aroma_Menge), win().frameAromen()));
   EXPECT_EQ(win().frameNBases()->caption(), win().widget(f().lbl_Main_N_Basis));
   EXPECT_EQ(win().frameBases()->caption(), win().widget(f().lbl_Main_Basis));
   EXPECT_EQ(win().frameAromen()->caption(), win().widget(f().lbl_Aromen));

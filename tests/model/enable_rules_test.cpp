@@ -49,7 +49,7 @@ TEST_F(EnableRules, BaseGroupFollowsTickAndMode) {
 
 TEST_F(EnableRules, FramesFollowTheirMembersNotTheMode) {
   for (int s = 0; s < kBaseSlots; ++s) tickSilently(base(s).chk, 0);
-  for (int k = 1; k <= kFlavourRows; ++k) tickSilently(row(k).chk_Aroma, 0);
+  for (int k : kFlavourRowNumbers) tickSilently(row(k).chk_Aroma, 0);
   tickSilently(base(VG_Basis).chk, 1);
   for (bool live : {false, true}) {
     liveMode(live);

@@ -30,7 +30,7 @@ class LiveTest : public ::testing::Test {
       b.txt_Menge->setText("0");
       b.txt_Preis_100_ml->setText("0,00");
     }
-    for (int k = 1; k <= kFlavourRows; ++k) {
+    for (int k : kFlavourRowNumbers) {
       f.aroma[k].cbo_Aroma_Preis_Menge->setListIndex(k1ml);
       f.aroma[k].chk_Aroma->setValueSilently(0);
       f.aroma[k].txt_Aroma_Menge_ml->setText("0");
@@ -67,7 +67,7 @@ class LiveTest : public ::testing::Test {
   void flavour(int k, const char* ml, Aromenzusammensetzung record = {100, 0, 0, 0, 0, 0}) {
     main().aroma[k].chk_Aroma->setValueSilently(1);
     main().aroma[k].txt_Aroma_Menge_ml->setText(ml);
-    app().flavours.Aromen_Tabelle[static_cast<size_t>(k)] = record;
+    app().flavours.Aromen_Tabelle[k] = record;
   }
 
   // The refresh's live steps, in its order.

@@ -18,7 +18,7 @@ class ModelTest : public ::testing::Test {
   App& app() { return t.app(); }
   FrmMain& f() { return t.main(); }
   BaseSlot& base(int s) { return f().basis[static_cast<size_t>(s)]; }
-  FlavourRow& row(int k) { return f().aroma[static_cast<size_t>(k)]; }
+  FlavourRow& row(int k) { return f().aroma[k]; }
 
   void useTexts(Language lang) {
     for (int m = 0; m < kMessageCount; ++m) {

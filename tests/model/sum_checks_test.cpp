@@ -73,7 +73,7 @@ TEST_F(SumChecks, TargetCountsTheFlavourShareWhileItsBoxIsTicked) {
   f().txt_Berechnung_Prozent_VG->setText("60");
   f().txt_Berechnung_Prozent_Wasser->setText("0");
   f().txt_Berechnung_Prozent_Sonst->setText("0");
-  for (int k = 1; k <= kFlavourRows; ++k) tickSilently(row(k).chk_Aroma, 0);
+  for (int k : kFlavourRowNumbers) tickSilently(row(k).chk_Aroma, 0);
   tickSilently(row(1).chk_Aroma, 1);
   row(1).txt_Aroma_Menge->setText("10");  // A = 100: share 10
 
@@ -90,7 +90,7 @@ TEST_F(SumChecks, TargetCountsTheFlavourShareWhileItsBoxIsTicked) {
 }
 
 TEST_F(SumChecks, FlavourTotalAbove99MarksEveryTickedRow) {
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     tickSilently(row(k).chk_Aroma, 0);
     row(k).txt_Aroma_Menge->setText("50");
   }

@@ -79,7 +79,7 @@ TEST(LanguageSwitch, EnglishAndBackRestoresEveryCaptionAndTooltip) {
   const std::array<std::string_view, kBaseSlots> ticks = {"PG - N-Base",    "VG - N-Base",    "VPG - N-Base",
                                                           "PG - Zero-Base", "VG - Zero-Base", "Distilled water "};
   for (int s = 0; s < kBaseSlots; ++s) EXPECT_EQ(f.basis[s].chk->Caption(), ticks[s]);
-  for (int k = 1; k <= kFlavourRows; ++k) {
+  for (int k : kFlavourRowNumbers) {
     EXPECT_EQ(f.aroma[k].chk_Aroma->Caption(), "Flavor " + std::to_string(k) + ": ");
     EXPECT_EQ(f.aroma[k].lbl_Aroma_Preis_je->Caption(), "Price: ");
     EXPECT_EQ(f.aroma[k].cbo_Aroma_Preis_Menge->ToolTipText(), "Price per ...");
