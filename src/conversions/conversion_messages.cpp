@@ -8,7 +8,7 @@
 namespace mirl {
 
 void reportConversionError(App& app, Msg text, Msg title, Msg status, std::string_view suffix) {
-  if (!app.main().mnu_Service_MsgBox->Checked()) {
+  if (!app.main().messageBoxesOff()) {
     app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
   }
   Statusleiste_Text(app, app.texts[status] + std::string(suffix));

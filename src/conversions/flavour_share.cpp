@@ -15,8 +15,6 @@ namespace mirl {
 
 namespace {
 
-bool nicotineCounts(App& app) { return app.main().mnu_Service_HundertProzentN->Checked(); }
-
 ConvResult refuse(App& app, const char* code, Msg text, Msg title, Msg status) {
   reportConversionError(app, text, title, status);
   return {ConvStatus::Refused, code};
@@ -91,7 +89,7 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, doub
     S = inPercent(S, F, Summe_Aromen_Sonst(app));
   };
   ConvResult result{ConvStatus::Converted, {}};
-  const bool withNicotine = nicotineCounts(app);
+  const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
     if (r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
       result = refuse(app, "AH-1", Msg::Msg_AH1_Text, Msg::Msg_AH1_Titel, Msg::Msg_AH1_Status);
@@ -138,7 +136,7 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, dou
     S = outPercent(S, F, c.S(app, F, k));
   };
   ConvResult result{ConvStatus::Converted, {}};
-  const bool withNicotine = nicotineCounts(app);
+  const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
     if (r2(B) + r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
       result = refuse(app, "AE-1", Msg::Msg_AE1_Text, Msg::Msg_AE1_Titel, Msg::Msg_AE1_Status);

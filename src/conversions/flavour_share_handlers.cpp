@@ -82,7 +82,7 @@ void frm_Main_chk_AllAromaProzent_Click(App& app) {
   const double B = Summe_Reinaroma_Prozent(app);
   Target t;
   readTarget(f, t);
-  if (f.chk_AllAromaProzent->Value() == 0) {
+  if (!f.flavourShareInside()) {
     const ConvResult r = Aroma_Herausrechnen_AE(app, F, t.N, t.PG, t.VG, t.W, t.S, B, 0, false);
     amountOut(f, F, r);
   } else {
@@ -100,14 +100,14 @@ void chk_AllAromaProzent_Imitate(App& app) {
 
 void frm_Main_chk_Aroma_Click(App& app, int row) {
   Anzeige_Aktualisieren(app);
-  if (app.main().chk_AllAromaProzent->Value() == 0) return;
+  if (!app.main().flavourShareInside()) return;
   redoFlavourShare(app, row, false);
 }
 
 void frm_Main_txt_Aroma_Menge_LostFocus(App& app, int row) {
   if (!FlavourRows<int>::valid(row)) return;
   Eingabe_Pruefen_Prozent(*app.main().aroma[row].txt_Aroma_Menge);
-  if (app.main().chk_AllAromaProzent->Value() == 0) return;
+  if (!app.main().flavourShareInside()) return;
   redoFlavourShare(app, row, true);
 }
 

@@ -38,12 +38,12 @@ void setFlavourShare(App& app, int value) {
 
 void frm_Main_mnu_Service_HundertProzentN_Click(App& app) {
   FrmMain& f = app.main();
-  const bool flavoursIncluded = f.chk_AllAromaProzent->Value() != 0;
+  const bool flavoursIncluded = f.flavourShareInside();
   if (flavoursIncluded) setFlavourShare(app, 0);
 
   // Each group converts on its own; one that fails keeps its values and
   // stops nothing.
-  if (f.mnu_Service_HundertProzentN->Checked()) {
+  if (f.nicotineInside()) {
     f.mnu_Service_HundertProzentN->setChecked(false);
     for (const NicotineGroup& g : nicotineGroups(f)) Nikotin_Herausrechnen_NE(app, g);
     Alle_Aromen_HundertProzentN_Rueckrechnen(app);

@@ -44,14 +44,14 @@ rt::Color baseAmountColour(const ModelState& m, const BaseSlot& b, const Palette
 
 rt::Color flavourAmountColour(const ModelState& m, const FrmMain& f, const FlavourRow& r, const Palette& p) {
   const rt::TextBox& ml = *r.txt_Aroma_Menge_ml;
-  if (f.chk_AllAromaProzent->Value() != 0) {
+  if (f.flavourShareInside()) {
     if (r.chk_Aroma->Value() == 0 || !nonZero(ml)) return p.standard;
     if (!ml.Enabled()) return p.green;
     return m.Live_Mix_Markierung ? p.cyan : p.standard;
   }
   // Flavours counted on top of the target are never computed, so never green.
   const bool entered = nonZero(ml) && m.Live_Mix_Markierung && r.chk_Aroma->Value() == 1 &&
-                       f.opt_Berechnungsauswahl[1]->Value();
+                       f.liveMode();
   return entered ? p.cyan : p.standard;
 }
 
@@ -87,7 +87,7 @@ void Hintergrundfarben_Setzen(App& app) {
     live->setBackColor(liveColour(*live, live->Text() == target->Text(), p));
   }
 
-  if (f.chk_AllAromaProzent->Value() != 0) {
+  if (f.flavourShareInside()) {
     f.txt_Live_Aroma->setBackColor(
         liveColour(*f.txt_Live_Aroma, f.txt_Live_Aroma->Text() == f.txt_AllAromaProzent->Text(), p));
   } else {

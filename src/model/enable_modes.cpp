@@ -51,7 +51,7 @@ void Berechnung_Beschriftungen_Freigeben(App& app, bool enabled) {
             f.lbl_Berechnung_Zusatzkosten, f.lbl_Berechnung_Zusatzkosten_Euro, f.lbl_Berechnung_Preis,
             f.lbl_Berechnung_Preis_Berechnung_Euro, f.lbl_Berechnung_Preis_Gesamt,
             f.lbl_Berechnung_Preis_Gesamt_Euro);
-  f.lbl_Berechnung_AllAromen_Prozent->setEnabled(f.chk_AllAromaProzent->Value() != 0 ? enabled : false);
+  f.lbl_Berechnung_AllAromen_Prozent->setEnabled(f.flavourShareInside() ? enabled : false);
 
   // Proposal counter: "Vorschlag 3 / 12" while a list is present.
   const SolverState& s = app.solver;
@@ -68,7 +68,7 @@ void Berechnung_Felder_Freigeben(App& app, bool enabled) {
   enableAll(enabled, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG, f.txt_Berechnung_Prozent_VG,
             f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst, f.txt_Berechnung_Menge,
             f.txt_Berechnung_Preis, f.txt_Berechnung_Zusatzkosten, f.txt_Berechnung_Preis_Gesamt);
-  f.txt_AllAromaProzent->setEnabled(f.chk_AllAromaProzent->Value() != 0 ? enabled : false);
+  f.txt_AllAromaProzent->setEnabled(f.flavourShareInside() ? enabled : false);
   enableAll(enabled, f.chk_AllAromaProzent, f.btn_Berechnung, f.cbo_Preis_Berechnung);
 
   // Paging only in calculation mode, and only where there is a proposal to

@@ -191,8 +191,21 @@ class FrmMain : public rt::Form {
   rt::StatusBar* StatusBar1 = nullptr;
   rt::ProgressBar* ProgressBar1 = nullptr;
 
-  // Live analysis selected (option 1).
+  // --- the options as the code reads them ---------------------------------
+  // Calculation selected (option 0), live analysis selected (option 1).
+  bool calculationMode() const { return opt_Berechnungsauswahl[0]->Value(); }
   bool liveMode() const { return opt_Berechnungsauswahl[1]->Value(); }
+  // The flavours count inside the target: the flavour-share box is not
+  // clear (a grey box counts) ...
+  bool flavourShareInside() const { return chk_AllAromaProzent->Value() != 0; }
+  // ... or, where a grey box does not count, ticked exactly.
+  bool flavourShareTicked() const { return chk_AllAromaProzent->Value() == 1; }
+  // Nicotine (mg/ml / 10) counts into the 100 % of every composition.
+  bool nicotineInside() const { return mnu_Service_HundertProzentN->Checked(); }
+  // Error and information boxes are off (their status texts remain).
+  bool messageBoxesOff() const { return mnu_Service_MsgBox->Checked(); }
+  // A field selects its whole text when it gets the focus.
+  bool selectOnFocusOn() const { return mnu_Service_Auto_Markierung->Checked(); }
 };
 
 }  // namespace mirl

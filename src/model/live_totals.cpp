@@ -34,7 +34,7 @@ void Live_Menge_Summieren(App& app) {
 
   // Scaling to the target amount needs a mixture and live-analysis mode.
   if (auto shown = fieldNumber(*f.txt_Live_Menge)) {
-    f.btn_Misch_Zu_Menge->setEnabled(*shown != 0 && !f.opt_Berechnungsauswahl[0]->Value());
+    f.btn_Misch_Zu_Menge->setEnabled(*shown != 0 && !f.calculationMode());
   }
 }
 

@@ -11,7 +11,7 @@
 namespace mirl {
 
 void selectOnFocus(App& app, rt::TextBox& box) {
-  if (!app.main().mnu_Service_Auto_Markierung->Checked()) return;
+  if (!app.main().selectOnFocusOn()) return;
   box.setSelStart(0);
   box.setSelLength(box.textLength());
 }

@@ -34,8 +34,6 @@ void mark(rt::Label& label, rt::Color color, const std::string& tip) {
   label.setToolTipText(tip);
 }
 
-bool nicotineCounts(App& app) { return app.main().mnu_Service_HundertProzentN->Checked(); }
-
 }  // namespace
 
 std::string sumTooltip(const MessageTable& texts, double d) {
@@ -55,7 +53,7 @@ void Basis_Summe_Pruefen(App& app, int slot) {
   const double mgml = readOrZero(*b.txt_mg_ml);
 
   double sum = pg + vg + wasser + sonst;
-  if (nicotineCounts(app)) sum = sum + mgml / 10;
+  if (app.main().nicotineInside()) sum = sum + mgml / 10;
 
   if (sum == kHundred) {
     Basis_Summe_Anzeigen(app, slot, kSumNormal, 0, kSumNormal);
@@ -67,7 +65,7 @@ void Basis_Summe_Pruefen(App& app, int slot) {
 void Basis_Summe_Anzeigen(App& app, int slot, rt::Color color, double difference, rt::Color normal) {
   const BaseSlot& b = app.main().basis[static_cast<size_t>(slot)];
   const std::string tip = sumTooltip(app.texts, difference);
-  if (nicotineCounts(app)) {
+  if (app.main().nicotineInside()) {
     mark(*b.lbl_mg_ml, color, tip);
   } else {
     mark(*b.lbl_mg_ml, normal, {});
@@ -89,8 +87,8 @@ void Berechnung_Summe_Pruefen(App& app) {
 
   // Nicotine first, then the flavour share, then the four percentages.
   double sum = 0;
-  if (nicotineCounts(app)) sum = sum + n / 10;
-  if (f.chk_AllAromaProzent->Value() == 1) sum = sum + flavours;
+  if (app.main().nicotineInside()) sum = sum + n / 10;
+  if (f.flavourShareTicked()) sum = sum + flavours;
   sum = sum + pg;
   sum = sum + vg;
   sum = sum + wasser;
@@ -106,12 +104,12 @@ void Berechnung_Summe_Pruefen(App& app) {
 void Berechnung_Summe_Anzeigen(App& app, rt::Color color, double difference, rt::Color normal) {
   FrmMain& f = app.main();
   const std::string tip = sumTooltip(app.texts, difference);
-  if (nicotineCounts(app)) {
+  if (app.main().nicotineInside()) {
     mark(*f.lbl_Berechnung_Prozent_N, color, tip);
   } else {
     mark(*f.lbl_Berechnung_Prozent_N, normal, {});
   }
-  if (f.chk_AllAromaProzent->Value() == 1) {
+  if (f.flavourShareTicked()) {
     mark(*f.lbl_Berechnung_AllAromen_Prozent, color, tip);
   } else {
     mark(*f.lbl_Berechnung_AllAromen_Prozent, normal, {});

@@ -72,7 +72,7 @@ class NearGrid {
 // The flavours counted inside the target would leave the bases nothing (or
 // less than 1 %): reported as the flavour-share conversion reports it.
 bool flavoursLeaveTooLittle(App& app) {
-  if (app.main().chk_AllAromaProzent->Value() != 1) return false;
+  if (!app.main().flavourShareTicked()) return false;
   if (!(Summe_Aromen_Prozent(app) > 99)) return false;
   showMessage(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
   return true;

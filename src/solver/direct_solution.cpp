@@ -81,7 +81,7 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
 
   // Flavours counted inside the total get their share of it first.
   FlavourRows<double> f{};
-  if (w.chk_AllAromaProzent->Value() != 0) {
+  if (w.flavourShareInside()) {
     for (int k : kFlavourRowNumbers) {
       if (w.aroma[k].chk_Aroma->Value() == 0) continue;
       if (auto pct = fieldNumber(*w.aroma[k].txt_Aroma_Menge)) f[k] = *pct * T / 100;
@@ -144,7 +144,7 @@ void writeAmounts(App& app, const Vorschlag_Datensatz& a) {
   for (int s = 0; s < kBaseSlots; ++s) {
     if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, baseAmount(a, s));
   }
-  if (w.chk_AllAromaProzent->Value() != 0) {
+  if (w.flavourShareInside()) {
     for (int k : kFlavourRowNumbers) {
       if (w.aroma[k].chk_Aroma->Value() != 0) writeAmount(*w.aroma[k].txt_Aroma_Menge_ml, flavourAmount(a, k));
     }

@@ -39,7 +39,7 @@ void roundWith(double value, const char* pattern, double& out) {
 // conversion refused.
 bool readSearchTarget(App& app, Basis_Datensatz& t) {
   FrmMain& w = app.main();
-  if (w.chk_AllAromaProzent->Value() != 0) {
+  if (w.flavourShareInside()) {
     const double A = Summe_Aromen_Prozent(app);
     const double R = Summe_Reinaroma_Prozent(app);
     double N = 0, PG = 0, VG = 0, W = 0, S = 0;
@@ -204,7 +204,7 @@ void declineApproximation(App& app) {
 
 void endWithoutHits(App& app) {
   FrmMain& w = app.main();
-  if (w.mnu_Service_MsgBox->Checked()) {
+  if (w.messageBoxesOff()) {
     // Nobody is asked: the next click on the button starts the approximation.
     declineApproximation(app);
     w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Annaeherung]);

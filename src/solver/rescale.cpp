@@ -57,7 +57,7 @@ void Vorschlaege_Auf_Menge_Umrechnen(App& app, ProposalList& list) {
   const int last = listIndex(app.solver.Vorschlag_Letzter_Index);
   for (int p = 0; p <= last && p < kProposalPlaces; ++p) {
     Vorschlag_Datensatz& rec = list[p];
-    if (w.chk_AllAromaProzent->Value() == 1 && F != 0) {
+    if (w.flavourShareTicked() && F != 0) {
       scaleWithFlavours(app, rec, M, F);
     } else {
       scalePlain(rec, M);

@@ -9,7 +9,7 @@
 namespace mirl {
 
 void showMessage(App& app, Msg text, Msg title, Msg status) {
-  if (!app.main().mnu_Service_MsgBox->Checked()) {
+  if (!app.main().messageBoxesOff()) {
     app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
   }
   Statusleiste_Text(app, app.texts[status]);
