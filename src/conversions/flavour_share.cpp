@@ -75,8 +75,12 @@ double outNicotine(double N, double F, double brought) {
 
 }  // namespace
 
-ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, double& VG, double& W, double& S,
-                                 double B) {
+ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
+  double& N = t.N;
+  double& PG = t.PG;
+  double& VG = t.VG;
+  double& W = t.W;
+  double& S = t.S;
   if (F == 0) return {};
   if (F > 99) return refuseTooMuchFlavour(app);
 
@@ -123,8 +127,12 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, double& N, double& PG, doub
   return result;
 }
 
-ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, double& VG, double& W, double& S,
-                                  double B, int k, bool previous) {
+ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, int k, bool previous) {
+  double& N = t.N;
+  double& PG = t.PG;
+  double& VG = t.VG;
+  double& W = t.W;
+  double& S = t.S;
   if (F == 0) return {};
   if (F > 99) return refuseTooMuchFlavour(app);
 
@@ -176,13 +184,13 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, double& N, double& PG, dou
   return result;
 }
 
-void Berechnung_Werte_Schreiben(App& app, double N, double PG, double VG, double W, double S) {
+void Berechnung_Werte_Schreiben(App& app, const Composition& t) {
   FrmMain& f = app.main();
-  f.txt_Berechnung_Prozent_N->setText(rt::num::plain(N));
-  f.txt_Berechnung_Prozent_PG->setText(rt::num::plain(PG));
-  f.txt_Berechnung_Prozent_VG->setText(rt::num::plain(VG));
-  f.txt_Berechnung_Prozent_Wasser->setText(rt::num::plain(W));
-  f.txt_Berechnung_Prozent_Sonst->setText(rt::num::plain(S));
+  f.txt_Berechnung_Prozent_N->setText(rt::num::plain(t.N));
+  f.txt_Berechnung_Prozent_PG->setText(rt::num::plain(t.PG));
+  f.txt_Berechnung_Prozent_VG->setText(rt::num::plain(t.VG));
+  f.txt_Berechnung_Prozent_Wasser->setText(rt::num::plain(t.W));
+  f.txt_Berechnung_Prozent_Sonst->setText(rt::num::plain(t.S));
   Anzeige_Aktualisieren(app);
 }
 

@@ -5,6 +5,7 @@
 #include "conversions/flavour_share.h"
 #include "conversions/flavour_sums.h"
 #include "conversions/handlers.h"
+#include "model/composition.h"
 #include "model/field_value.h"
 #include "model/model_wiring.h"
 #include "model/refresh.h"
@@ -14,21 +15,6 @@
 namespace mirl {
 
 namespace {
-
-struct Target {
-  double N = 0, PG = 0, VG = 0, W = 0, S = 0;
-};
-
-// A field that is no number leaves its value as it was.
-void readTarget(FrmMain& f, Target& t) {
-  readField(*f.txt_Berechnung_Prozent_N, t.N);
-  readField(*f.txt_Berechnung_Prozent_PG, t.PG);
-  readField(*f.txt_Berechnung_Prozent_VG, t.VG);
-  readField(*f.txt_Berechnung_Prozent_Wasser, t.W);
-  readField(*f.txt_Berechnung_Prozent_Sonst, t.S);
-}
-
-void writeTarget(App& app, const Target& t) { Berechnung_Werte_Schreiben(app, t.N, t.PG, t.VG, t.W, t.S); }
 
 bool tooMuchFlavour(const ConvResult& r) { return r.refused() && r.code == "AE-ZA"; }
 
@@ -58,20 +44,20 @@ void amountIn(FrmMain& f, double F, const ConvResult& r) {
 // fields written and refreshed, then the flavours in as they are now.
 void redoFlavourShare(App& app, int k, bool previous) {
   FrmMain& f = app.main();
-  Target t;
+  Composition t;
   readTarget(f, t);
   const double Fold = previous ? Summe_Aromen_Prozent_Alt(app, k) : Summe_Aromen_Prozent_Vor_Klick(app, k);
   const double Bold = previous ? Summe_Reinaroma_Prozent_Alt(app, k) : Summe_Reinaroma_Prozent_Vor_Klick(app, k);
-  const ConvResult out = Aroma_Herausrechnen_AE(app, Fold, t.N, t.PG, t.VG, t.W, t.S, Bold, k, previous);
+  const ConvResult out = Aroma_Herausrechnen_AE(app, Fold, t, Bold, k, previous);
   amountOut(f, Fold, out);
-  writeTarget(app, t);
+  Berechnung_Werte_Schreiben(app, t);
 
   readTarget(f, t);
   const double F = Summe_Aromen_Prozent(app);
   const double B = Summe_Reinaroma_Prozent(app);
-  const ConvResult in = Aroma_Hinzurechnen_AH(app, F, t.N, t.PG, t.VG, t.W, t.S, B);
+  const ConvResult in = Aroma_Hinzurechnen_AH(app, F, t, B);
   amountIn(f, F, in);
-  writeTarget(app, t);
+  Berechnung_Werte_Schreiben(app, t);
 }
 
 }  // namespace
@@ -80,16 +66,16 @@ void frm_Main_chk_AllAromaProzent_Click(App& app) {
   FrmMain& f = app.main();
   const double F = Summe_Aromen_Prozent(app);
   const double B = Summe_Reinaroma_Prozent(app);
-  Target t;
+  Composition t;
   readTarget(f, t);
   if (!f.flavourShareInside()) {
-    const ConvResult r = Aroma_Herausrechnen_AE(app, F, t.N, t.PG, t.VG, t.W, t.S, B, 0, false);
+    const ConvResult r = Aroma_Herausrechnen_AE(app, F, t, B, 0, false);
     amountOut(f, F, r);
   } else {
-    const ConvResult r = Aroma_Hinzurechnen_AH(app, F, t.N, t.PG, t.VG, t.W, t.S, B);
+    const ConvResult r = Aroma_Hinzurechnen_AH(app, F, t, B);
     amountIn(f, F, r);
   }
-  writeTarget(app, t);
+  Berechnung_Werte_Schreiben(app, t);
 }
 
 void chk_AllAromaProzent_Imitate(App& app) {

@@ -4,7 +4,7 @@
 
 #include "context/app.h"
 #include "conversions/flavour_sums.h"
-#include "model/field_value.h"
+#include "model/composition.h"
 #include "solver/base_record.h"
 #include "solver/nearness.h"
 #include "solver/proposals.h"
@@ -94,20 +94,15 @@ bool Annaeherung_Suche_V1(App& app) {
   w.setMousePointer(11);
 
   // The target as entered: no flavour share taken out, no rounding.
-  double N = 0, PG = 0, VG = 0, W = 0, S = 0;
-  if (auto n = fieldNumber(*w.txt_Berechnung_Prozent_N)) N = *n / 10;
-  readField(*w.txt_Berechnung_Prozent_PG, PG);
-  readField(*w.txt_Berechnung_Prozent_VG, VG);
-  readField(*w.txt_Berechnung_Prozent_Wasser, W);
-  readField(*w.txt_Berechnung_Prozent_Sonst, S);
-  const double targetScore = Viskositaet_Mischung(app.model, N, PG, VG, W, S);
+  const Composition t = readTarget(w);
+  const double targetScore = Viskositaet_Mischung(app.model, t.N / 10, t.PG, t.VG, t.W, t.S);
 
   BaseSet bases{};
   int count = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
     if (w.basis[s].chk->Value() == 0) continue;
     ++count;
-    readBaseComposition(w.basis[s], bases[s]);
+    takeComposition(readBase(w.basis[s]), bases[s]);
   }
   const int parts = partsPerBase(count);
 

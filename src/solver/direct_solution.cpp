@@ -4,6 +4,7 @@
 
 #include "context/app.h"
 #include "model/base_prices.h"
+#include "model/composition.h"
 #include "model/field_value.h"
 #include "model/live.h"
 #include "model/validators.h"
@@ -43,11 +44,8 @@ struct BaseValues {
 // or a step finds no base for its share (the run stops there).
 bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
   FrmMain& w = app.main();
-  double T = 0, nT = 0, pT = 0, vT = 0;
-  readField(*w.txt_Berechnung_Menge, T);
-  if (auto v = fieldNumber(*w.txt_Berechnung_Prozent_N)) nT = *v / 10;
-  readField(*w.txt_Berechnung_Prozent_PG, pT);
-  readField(*w.txt_Berechnung_Prozent_VG, vT);
+  const Composition target = readTarget(w);
+  const double T = target.amount, nT = target.N / 10, pT = target.PG, vT = target.VG;
   if (T < 1) return false;
 
   // Roles: the strongest base is the nicotine base; among the others that
@@ -60,11 +58,9 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
     const BaseSlot& slot = w.basis[s];
     if (slot.chk->Value() == 0) continue;
     ++K;
+    const Composition base = readBase(slot);
     BaseValues& x = b[s];
-    if (auto v = fieldNumber(*slot.txt_mg_ml)) x.n = *v / 10;
-    readField(*slot.txt_PG_Prozent, x.p);
-    readField(*slot.txt_VG_Prozent, x.v);
-    readField(*slot.txt_Wasser_Prozent, x.w);
+    x = {base.N / 10, base.PG, base.VG, base.W};
     if (x.n > nMax) {
       nMax = x.n;
       pNic = x.p;
@@ -153,8 +149,7 @@ void writeAmounts(App& app, const Vorschlag_Datensatz& a) {
 
 }  // namespace
 
-void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, double& N, double& PG, double& VG,
-                                        double& W, double& S) {
+void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, Composition& out) {
   FrmMain& w = app.main();
   double nic = 0, pg = 0, vg = 0, wa = 0, so = 0;
   // Each term on its own: a field that gives no number adds nothing.
@@ -184,11 +179,11 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
   double T = 0;
   readField(*w.txt_Berechnung_Menge, T);
   if (T == 0) return;
-  roundWith(nic * 100 / T, "0.0", N);
-  roundWith(pg * 100 / T, "0.00", PG);
-  roundWith(vg * 100 / T, "0.00", VG);
-  roundWith(wa * 100 / T, "0.00", W);
-  roundWith(so * 100 / T, "0.00", S);
+  roundWith(nic * 100 / T, "0.0", out.N);
+  roundWith(pg * 100 / T, "0.00", out.PG);
+  roundWith(vg * 100 / T, "0.00", out.VG);
+  roundWith(wa * 100 / T, "0.00", out.W);
+  roundWith(so * 100 / T, "0.00", out.S);
 }
 
 bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
@@ -199,12 +194,12 @@ bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
   for (int s = 0; s < kBaseSlots; ++s) {
     if (baseAmount(block, s) < 0) return false;
   }
-  double N = 0, PG = 0, VG = 0, W = 0, S = 0;
-  Mischung_Zusammensetzung_Berechnen(app, block, N, PG, VG, W, S);
+  Composition mix;
+  Mischung_Zusammensetzung_Berechnen(app, block, mix);
   // A target field that gives no number cannot be confirmed: no solution.
-  if (!fieldEquals(*w.txt_Berechnung_Prozent_N, N) || !fieldEquals(*w.txt_Berechnung_Prozent_PG, PG) ||
-      !fieldEquals(*w.txt_Berechnung_Prozent_VG, VG) || !fieldEquals(*w.txt_Berechnung_Prozent_Wasser, W) ||
-      !fieldEquals(*w.txt_Berechnung_Prozent_Sonst, S)) {
+  if (!fieldEquals(*w.txt_Berechnung_Prozent_N, mix.N) || !fieldEquals(*w.txt_Berechnung_Prozent_PG, mix.PG) ||
+      !fieldEquals(*w.txt_Berechnung_Prozent_VG, mix.VG) || !fieldEquals(*w.txt_Berechnung_Prozent_Wasser, mix.W) ||
+      !fieldEquals(*w.txt_Berechnung_Prozent_Sonst, mix.S)) {
     return false;
   }
   double sum = 0;

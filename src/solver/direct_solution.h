@@ -1,4 +1,5 @@
 #pragma once
+#include "model/composition.h"
 #include "solver/solver_state.h"
 
 namespace mirl {
@@ -18,9 +19,8 @@ bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block);
 
 // Composition of the mixture of the block's amounts (ticked bases, ticked
 // flavours) relative to the target total: nicotine in mg/ml rounded to one
-// decimal, the four shares in % rounded to two. The outputs keep their
-// values when the target total is 0.
-void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, double& N, double& PG, double& VG,
-                                        double& W, double& S);
+// decimal, the four shares in % rounded to two, into out (its amount is not
+// touched). out keeps its values when the target total is 0.
+void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& block, Composition& out);
 
 }  // namespace mirl

@@ -6,6 +6,7 @@
 #include "context/app.h"
 #include "conversions/flavour_share.h"
 #include "conversions/flavour_sums.h"
+#include "model/composition.h"
 #include "model/field_value.h"
 #include "model/refresh.h"
 #include "runtime/number.h"
@@ -39,29 +40,19 @@ void roundWith(double value, const char* pattern, double& out) {
 // conversion refused.
 bool readSearchTarget(App& app, Basis_Datensatz& t) {
   FrmMain& w = app.main();
+  Composition c = readTarget(w);
+  t.Menge = c.amount;
   if (w.flavourShareInside()) {
     const double A = Summe_Aromen_Prozent(app);
     const double R = Summe_Reinaroma_Prozent(app);
-    double N = 0, PG = 0, VG = 0, W = 0, S = 0;
-    readField(*w.txt_Berechnung_Prozent_N, N);
-    readField(*w.txt_Berechnung_Prozent_PG, PG);
-    readField(*w.txt_Berechnung_Prozent_VG, VG);
-    readField(*w.txt_Berechnung_Prozent_Wasser, W);
-    readField(*w.txt_Berechnung_Prozent_Sonst, S);
-    if (Aroma_Herausrechnen_AE(app, A, N, PG, VG, W, S, R, 0, false).refused()) return false;
-    readField(*w.txt_Berechnung_Menge, t.Menge);
-    roundWith(N / 10, "0.0", t.N_Prozent);
-    roundWith(PG, "0.00", t.PG_Prozent);
-    roundWith(VG, "0.00", t.VG_Prozent);
-    roundWith(W, "0.00", t.Wasser_Prozent);
-    roundWith(S, "0.00", t.Sonst_Prozent);
+    if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
+    roundWith(c.N / 10, "0.0", t.N_Prozent);
+    roundWith(c.PG, "0.00", t.PG_Prozent);
+    roundWith(c.VG, "0.00", t.VG_Prozent);
+    roundWith(c.W, "0.00", t.Wasser_Prozent);
+    roundWith(c.S, "0.00", t.Sonst_Prozent);
   } else {
-    readField(*w.txt_Berechnung_Menge, t.Menge);
-    if (auto n = fieldNumber(*w.txt_Berechnung_Prozent_N)) t.N_Prozent = *n / 10;
-    readField(*w.txt_Berechnung_Prozent_PG, t.PG_Prozent);
-    readField(*w.txt_Berechnung_Prozent_VG, t.VG_Prozent);
-    readField(*w.txt_Berechnung_Prozent_Wasser, t.Wasser_Prozent);
-    readField(*w.txt_Berechnung_Prozent_Sonst, t.Sonst_Prozent);
+    takeComposition(c, t);
   }
   return true;
 }
@@ -253,7 +244,7 @@ void Berechnung_Treffersuche(App& app) {
     if (slot.chk->Value() == 0) continue;
     ticked[s] = true;
     ++count;
-    readBaseComposition(slot, bases[s]);
+    takeComposition(readBase(slot), bases[s]);
     auto quantity = slot.cbo_Preis->selectedItemData();
     auto price = fieldNumber(*slot.txt_Preis_100_ml);
     if (quantity && *quantity != 0 && price) bases[s].Preis_je_ml = *price / static_cast<double>(*quantity);

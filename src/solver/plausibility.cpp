@@ -3,6 +3,7 @@
 #include <array>
 
 #include "context/app.h"
+#include "model/composition.h"
 #include "model/field_value.h"
 #include "solver/solver_messages.h"
 
@@ -30,8 +31,8 @@ bool Nikotin_Basen_Pruefen(App& app) {
   FrmMain& w = app.main();
 
   // A field that gives no number counts as 0.
-  double target = 0;
-  readField(*w.txt_Berechnung_Prozent_N, target);
+  const Composition wanted = readTarget(w);
+  const double target = wanted.N;
   std::array<double, kBaseSlots> strength{};
   std::array<bool, kBaseSlots> ticked{};
   for (int s = 0; s < kBaseSlots; ++s) readField(*w.basis[s].txt_mg_ml, strength[s]);
@@ -59,9 +60,7 @@ bool Nikotin_Basen_Pruefen(App& app) {
   if (highest == lowest && target != highest) return refuse(app, kEinNwert);
   if (target > highest) return refuse(app, kNZuHoch);
   if (target < lowest) return refuse(app, kNZuNiedrig);
-  double amount = 0;
-  readField(*w.txt_Berechnung_Menge, amount);
-  if (amount < 2.0) return refuse(app, kMengeZuKlein);
+  if (wanted.amount < 2.0) return refuse(app, kMengeZuKlein);
   return false;
 }
 

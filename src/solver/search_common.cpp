@@ -1,7 +1,6 @@
 #include "solver/search_common.h"
 
 #include "context/app.h"
-#include "model/field_value.h"
 
 namespace mirl {
 
@@ -50,12 +49,12 @@ SearchLock::~SearchLock() {
   }
 }
 
-void readBaseComposition(const BaseSlot& slot, Basis_Datensatz& rec) {
-  if (auto v = fieldNumber(*slot.txt_mg_ml)) rec.N_Prozent = *v / 10;
-  readField(*slot.txt_PG_Prozent, rec.PG_Prozent);
-  readField(*slot.txt_VG_Prozent, rec.VG_Prozent);
-  readField(*slot.txt_Wasser_Prozent, rec.Wasser_Prozent);
-  readField(*slot.txt_Sonst_Prozent, rec.Sonst_Prozent);
+void takeComposition(const Composition& c, Basis_Datensatz& rec) {
+  rec.N_Prozent = c.N / 10;
+  rec.PG_Prozent = c.PG;
+  rec.VG_Prozent = c.VG;
+  rec.Wasser_Prozent = c.W;
+  rec.Sonst_Prozent = c.S;
 }
 
 }  // namespace mirl

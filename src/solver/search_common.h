@@ -2,7 +2,7 @@
 // What the exact-hit search and the approximation share: the fineness of the
 // grid, the progress bar, the lock that keeps other input out while a search
 // yields, and reading a base's composition from its fields.
-#include "model/frm_main.h"
+#include "model/composition.h"
 #include "solver/base_record.h"
 
 namespace mirl {
@@ -34,8 +34,8 @@ class SearchLock {
   const rt::Control* wasAllowed_;
 };
 
-// Nicotine (mg/ml / 10) and the four shares of a base slot, each field read
-// on its own: a field that gives no number leaves its value unchanged.
-void readBaseComposition(const BaseSlot& slot, Basis_Datensatz& rec);
+// The nicotine (mg/ml / 10) and the four shares of a composition as the
+// record's percentages.
+void takeComposition(const Composition& c, Basis_Datensatz& rec);
 
 }  // namespace mirl

@@ -11,15 +11,13 @@
 namespace mirl::testing_conv {
 namespace {
 
-struct Target {
-  double N, PG, VG, W, S;
-};
+using Target = Composition;
 
 class FlavourShare : public ConversionTest {
  protected:
-  ConvResult ah(Target& t, double F, double B) { return Aroma_Hinzurechnen_AH(app(), F, t.N, t.PG, t.VG, t.W, t.S, B); }
+  ConvResult ah(Target& t, double F, double B) { return Aroma_Hinzurechnen_AH(app(), F, t, B); }
   ConvResult ae(Target& t, double F, double B, int k = 0, bool previous = false) {
-    return Aroma_Herausrechnen_AE(app(), F, t.N, t.PG, t.VG, t.W, t.S, B, k, previous);
+    return Aroma_Herausrechnen_AE(app(), F, t, B, k, previous);
   }
   static void expectTarget(const Target& t, double N, double PG, double VG, double W, double S) {
     EXPECT_EQ(t.N, N);

@@ -140,16 +140,16 @@ TEST_F(DirectSolution, CompositionIsRoundedAsShown) {
   block(1) = 16.7;
   block(4) = 33.3;
   block(5) = 50;
-  double N = -1, PG = -1, VG = -1, W = -1, S = -1;
-  Mischung_Zusammensetzung_Berechnen(app(), block, N, PG, VG, W, S);
-  EXPECT_EQ(N, 6);  // 6,012 mg/ml to one decimal
-  EXPECT_EQ(PG, 50);
-  EXPECT_EQ(VG, 50);
-  EXPECT_EQ(W, 0);
+  Composition mix{-1, -1, -1, -1, -1};
+  Mischung_Zusammensetzung_Berechnen(app(), block, mix);
+  EXPECT_EQ(mix.N, 6);  // 6,012 mg/ml to one decimal
+  EXPECT_EQ(mix.PG, 50);
+  EXPECT_EQ(mix.VG, 50);
+  EXPECT_EQ(mix.W, 0);
   w().txt_Berechnung_Menge->setText("0");
-  N = -1;
-  Mischung_Zusammensetzung_Berechnen(app(), block, N, PG, VG, W, S);
-  EXPECT_EQ(N, -1);  // a total of 0 leaves the outputs
+  mix.N = -1;
+  Mischung_Zusammensetzung_Berechnen(app(), block, mix);
+  EXPECT_EQ(mix.N, -1);  // a total of 0 leaves the outputs
 }
 
 }  // namespace
