@@ -1,5 +1,7 @@
 #include "model/frm_main.h"
 
+#include "model/main_design.h"
+
 namespace mirl {
 
 const std::array<BaseSlotNames, kBaseSlots> kBaseSlotNames = {{
@@ -13,28 +15,10 @@ const std::array<BaseSlotNames, kBaseSlots> kBaseSlotNames = {{
 
 namespace {
 
-// Design-time values of a base group: those the window is built with, the
-// same as the factory values.
-struct BaseDesign {
-  const char* chkCaption;
-  const char* mgml;
-  const char* pg;
-  const char* vg;
-  const char* wasser;
-  const char* preis;
-  int checked;
+// The captions of the six base tick boxes.
+constexpr std::array<const char*, kBaseSlots> kBaseCaptions = {
+    "PG - N-Basis", "VG - N-Basis", "VPG - N-Basis", "PG - ohne N", "VG - ohne N", "Destilliertes Wasser ",
 };
-
-constexpr std::array<BaseDesign, kBaseSlots> kBaseDesign = {{
-    {"PG - N-Basis", "36", "100", "0", "0", "7,77", 0},
-    {"VG - N-Basis", "36", "0", "100", "0", "8,77", 0},
-    {"VPG - N-Basis", "36", "50", "50", "0", "9,77", 0},
-    {"PG - ohne N", "0", "100", "0", "0", "0,77", 0},
-    {"VG - ohne N", "0", "0", "100", "0", "1,77", 0},
-    {"Destilliertes Wasser ", "0", "0", "0", "100", "2,99", 1},
-}};
-
-constexpr const char* kManufacturer = "www.quillfen.example";
 
 }  // namespace
 
@@ -44,13 +28,11 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   setLeft(600);
   setTop(450);
 
-  auto text = [this](const std::string& name, const std::string& value, int index = -1) {
-    auto& t = add<rt::TextBox>(name, index);
-    t.setText(value);
-    return &t;
-  };
+  // Input fields get their values from the design table at the end.
+  auto text = [this](const std::string& name, int index = -1) { return &add<rt::TextBox>(name, index); };
   auto output = [&](const std::string& name, const std::string& value) {
-    rt::TextBox* t = text(name, value);
+    rt::TextBox* t = text(name);
+    t->setText(value);
     t->setLocked(true);
     return t;
   };
@@ -86,29 +68,27 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   // The six base groups.
   for (int s = 0; s < kBaseSlots; ++s) {
     const std::string stem = kBaseSlotNames[s].stem;
-    const BaseDesign& d = kBaseDesign[s];
     BaseSlot& b = basis[s];
-    b.chk = check("chk_" + stem, d.chkCaption);
-    b.chk->setValueSilently(d.checked);
+    b.chk = check("chk_" + stem, kBaseCaptions[s]);
     b.lbl_Hersteller = label("lbl_" + stem + "_Hersteller", "Hersteller: ");
-    b.txt_Hersteller = text("txt_" + stem + "_Hersteller", kManufacturer);
+    b.txt_Hersteller = text("txt_" + stem + "_Hersteller");
     b.lbl_mg_ml = label("lbl_" + stem + "_mg_ml", "mg/ml");
-    b.txt_mg_ml = text("txt_" + stem + "_mg_ml", d.mgml);
+    b.txt_mg_ml = text("txt_" + stem + "_mg_ml");
     b.lbl_PG_Prozent = label("lbl_" + stem + "_PG_Prozent", "% PG");
-    b.txt_PG_Prozent = text("txt_" + stem + "_PG_Prozent", d.pg);
+    b.txt_PG_Prozent = text("txt_" + stem + "_PG_Prozent");
     b.lbl_VG_Prozent = label("lbl_" + stem + "_VG_Prozent", "% VG");
-    b.txt_VG_Prozent = text("txt_" + stem + "_VG_Prozent", d.vg);
+    b.txt_VG_Prozent = text("txt_" + stem + "_VG_Prozent");
     b.lbl_Wasser_Prozent = label("lbl_" + stem + "_Wasser_Prozent", "% H\xE2\x82\x82O");
-    b.txt_Wasser_Prozent = text("txt_" + stem + "_Wasser_Prozent", d.wasser);
+    b.txt_Wasser_Prozent = text("txt_" + stem + "_Wasser_Prozent");
     b.lbl_Sonst_Prozent = label("lbl_" + stem + "_Sonst_Prozent", "% Sonst. ");
-    b.txt_Sonst_Prozent = text("txt_" + stem + "_Sonst_Prozent", "0");
+    b.txt_Sonst_Prozent = text("txt_" + stem + "_Sonst_Prozent");
     b.lbl_Preis_100_ml = label("lbl_" + stem + "_Preis_100_ml", "Preis: ");
-    b.txt_Preis_100_ml = text("txt_" + stem + "_Preis_100_ml", d.preis);
+    b.txt_Preis_100_ml = text("txt_" + stem + "_Preis_100_ml");
     b.lbl_Preis_100_ml_Euro = label("lbl_" + stem + "_Preis_100_ml_Euro", "\xE2\x82\xAC");
     b.cbo_Preis = list(kBaseSlotNames[s].priceList);
     b.cbo_Preis->setToolTipText("Preis je ...");
     b.lbl_Menge = label("lbl_" + stem + "_Menge", "Menge: ");
-    b.txt_Menge = text("txt_" + stem + "_Menge", "0");
+    b.txt_Menge = text("txt_" + stem + "_Menge");
     b.lbl_Menge_ml = label("lbl_" + stem + "_Menge_ml", "ml");
     b.lbl_Preis_Summe = label("lbl_" + stem + "_Preis_Summe", "Zwischensumme: ");
     b.txtl_Preis_Summe = output("txtl_" + stem + "_Preis_Summe", "0,00");
@@ -121,13 +101,13 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
     FlavourRow& r = aroma[k];
     const std::string n = std::to_string(k);
     r.chk_Aroma = check("chk_Aroma", "Aroma " + n + ": ", k);
-    r.txt_Aroma_Kommentar = text("txt_Aroma_Kommentar", "Aroma " + n, k);
-    r.txt_Aroma_Menge = text("txt_Aroma_Menge", "0", k);
+    r.txt_Aroma_Kommentar = text("txt_Aroma_Kommentar", k);
+    r.txt_Aroma_Menge = text("txt_Aroma_Menge", k);
     r.lbl_Aroma_Mengenbezeichnung = label("lbl_Aroma_Mengenbezeichnung", "%", k);
-    r.txt_Aroma_Menge_ml = text("txt_Aroma_Menge_ml", "0", k);
+    r.txt_Aroma_Menge_ml = text("txt_Aroma_Menge_ml", k);
     r.lbl_Aroma_Mengenbezeichnung_ml = label("lbl_Aroma_Mengenbezeichnung_ml", "ml", k);
     r.lbl_Aroma_Preis_je = label("lbl_Aroma_Preis_je", "Preis: ", k);
-    r.txt_Aroma_Preis = text("txt_Aroma_Preis", n + ",77", k);
+    r.txt_Aroma_Preis = text("txt_Aroma_Preis", k);
     r.lbl_Aroma_Preis_Euro = label("lbl_Aroma_Preis_Euro", "\xE2\x82\xAC", k);
     r.cbo_Aroma_Preis_Menge = list("cbo_Aroma_Preis_Menge", k);
     r.cbo_Aroma_Preis_Menge->setToolTipText("Preis je ...");
@@ -150,26 +130,26 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   lbl_Berechnung = label("lbl_Berechnung", "Berechnungen: ");
   lbl_Berechnung_Mischungsverhaeltnis = label("lbl_Berechnung_Mischungsverhaeltnis", "Mischungsverh\xC3\xA4ltnis: ");
   lbl_Berechnung_Prozent_N = label("lbl_Berechnung_Prozent_N", "mg/ml");
-  txt_Berechnung_Prozent_N = text("txt_Berechnung_Prozent_N", "9");
+  txt_Berechnung_Prozent_N = text("txt_Berechnung_Prozent_N");
   lbl_Berechnung_Prozent_PG = label("lbl_Berechnung_Prozent_PG", "% PG");
-  txt_Berechnung_Prozent_PG = text("txt_Berechnung_Prozent_PG", "60");
+  txt_Berechnung_Prozent_PG = text("txt_Berechnung_Prozent_PG");
   lbl_Berechnung_Prozent_VG = label("lbl_Berechnung_Prozent_VG", "% VG");
-  txt_Berechnung_Prozent_VG = text("txt_Berechnung_Prozent_VG", "40");
+  txt_Berechnung_Prozent_VG = text("txt_Berechnung_Prozent_VG");
   lbl_Berechnung_Prozent_Wasser = label("lbl_Berechnung_Prozent_Wasser", "% H\xE2\x82\x82O");
-  txt_Berechnung_Prozent_Wasser = text("txt_Berechnung_Prozent_Wasser", "0");
+  txt_Berechnung_Prozent_Wasser = text("txt_Berechnung_Prozent_Wasser");
   lbl_Berechnung_Prozent_Sonst = label("lbl_Berechnung_Prozent_Sonst", "% Sonst. ");
-  txt_Berechnung_Prozent_Sonst = text("txt_Berechnung_Prozent_Sonst", "0");
+  txt_Berechnung_Prozent_Sonst = text("txt_Berechnung_Prozent_Sonst");
   chk_AllAromaProzent = check("chk_AllAromaProzent", "Inklusive Aromen ");
   txt_AllAromaProzent = output("txt_AllAromaProzent", "0");
   lbl_Berechnung_AllAromen_Prozent = label("lbl_Berechnung_AllAromen_Prozent", "%");
   lbl_Berechnung_Menge = label("lbl_Berechnung_Menge", "Menge: ");
-  txt_Berechnung_Menge = text("txt_Berechnung_Menge", "1000");
+  txt_Berechnung_Menge = text("txt_Berechnung_Menge");
   lbl_Berechnung_Menge_ml = label("lbl_Berechnung_Menge_ml", "ml");
   btn_Misch_Zu_Menge = button("btn_Misch_Zu_Menge", "Mix --->   ");
   btn_Misch_Zu_Menge->setToolTipText(
       "Aktuelles \"Live-Analyse-Mischungsverh\xC3\xA4ltnis\" auf die hier angegebene Menge transferieren");
   lbl_Berechnung_Zusatzkosten = label("lbl_Berechnung_Zusatzkosten", "Zusatzkosten: ");
-  txt_Berechnung_Zusatzkosten = text("txt_Berechnung_Zusatzkosten", "0");
+  txt_Berechnung_Zusatzkosten = text("txt_Berechnung_Zusatzkosten");
   lbl_Berechnung_Zusatzkosten_Euro = label("lbl_Berechnung_Zusatzkosten_Euro", "\xE2\x82\xAC");
   lbl_Berechnung_Preis = label("lbl_Berechnung_Preis", "Preis: ");
   txt_Berechnung_Preis = output("txt_Berechnung_Preis", "0,00");
@@ -180,7 +160,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   txt_Berechnung_Preis_Gesamt = output("txt_Berechnung_Preis_Gesamt", "0,00");
   lbl_Berechnung_Preis_Gesamt_Euro = label("lbl_Berechnung_Preis_Gesamt_Euro", "\xE2\x82\xAC");
   lbl_Berechnung_Zusammenstellung = label("lbl_Berechnung_Zusammenstellung", "Bezeichnung der Zusammenstellung: ");
-  txt_Berechnung_Zusammenstellung = text("txt_Berechnung_Zusammenstellung", ".......");
+  txt_Berechnung_Zusammenstellung = text("txt_Berechnung_Zusammenstellung");
   btn_Berechnung = button("btn_Berechnung", "Berechnen ");
   btn_L = button("btn_L", "< ");
   lbl_TopTen = label("lbl_TopTen", "Vorschlag ");
@@ -205,7 +185,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   txt_Live_Aroma = output("txt_Live_Aroma", "0");
   lbl_Live_Aroma_Prozent = label("lbl_Live_Aroma_Prozent", "%");
   lbl_Live_Preis_Zusatzkosten = label("lbl_Live_Preis_Zusatzkosten", "Zusatzkosten: ");
-  txt_Live_Preis_Zusatzkosten = text("txt_Live_Preis_Zusatzkosten", "0");
+  txt_Live_Preis_Zusatzkosten = text("txt_Live_Preis_Zusatzkosten");
   lbl_Live_Preis_Zusatzkosten_Euro = label("lbl_Live_Preis_Zusatzkosten_Euro", "\xE2\x82\xAC");
   lbl_Live_Preis_Summe = label("lbl_Live_Preis_Summe", "Gesamtkosten: ");
   txt_Live_Preis_Summe = output("txt_Live_Preis_Summe", "0,00");
@@ -225,7 +205,6 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   opt_Berechnungsauswahl[0]->setCaption("Berechnungen ");
   opt_Berechnungsauswahl[1] = &add<rt::OptionButton>("opt_Berechnungsauswahl", 1, "mode");
   opt_Berechnungsauswahl[1]->setCaption("Invertierte Live-Analyse durch manuelle Mengeneingabe    ");
-  opt_Berechnungsauswahl[0]->setValue(true);  // no handler is wired yet
 
   // Menus.
   mnu_Datei = menu("mnu_Datei", "&Datei", nullptr);
@@ -235,7 +214,6 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   mnu_Service_Auto_Markierung =
       menu("mnu_Service_Auto_Markierung", "Automatische Text-&Markierung bei Fokuserhalt", mnu_Service, "Ctrl+T");
   mnu_Service_Farben = menu("mnu_Service_Farben", "&Farbige Hintergr\xC3\xBCnde erlauben", mnu_Service, "Ctrl+F");
-  mnu_Service_Farben->setChecked(true);
   mnu_Service_HundertProzentN = menu("mnu_Service_HundertProzentN",
                                      "100% Berechnung inklusive &N --- Wissenschaftliche Berechnung", mnu_Service,
                                      "Ctrl+N");
@@ -245,7 +223,6 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   mnu_Seperator_01 = menu("mnu_Seperator_01", "-", mnu_Service);
   mnu_Service_Sprache = menu("mnu_Service_Sprache", "&Languages / Sprachen", mnu_Service);
   mnu_Service_Sprache_Deutsch = menu("mnu_Service_Sprache_Deutsch", "&German --- deutsch", mnu_Service_Sprache);
-  mnu_Service_Sprache_Deutsch->setChecked(true);
   mnu_Service_Sprache_English = menu("mnu_Service_Sprache_English", "&English --- englisch", mnu_Service_Sprache);
   mnu_Seperator_02 = menu("mnu_Seperator_02", "-", mnu_Service);
   mnu_Service_Aromenkonfiguration =
@@ -258,6 +235,10 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   ProgressBar1 = &add<rt::ProgressBar>("ProgressBar1");
   ProgressBar1->setGeometry(9000, 10320, 6000, 255);
   ProgressBar1->setVisible(false);
+
+  // The values of the inputs, options and check marks; no handler is wired
+  // yet.
+  applyDesign(*this);
 }
 
 }  // namespace mirl

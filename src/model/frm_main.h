@@ -1,7 +1,8 @@
 #pragma once
 // The main window frm_Main: every control with its name, kind and design-time
-// value. The six base groups and the seven flavour rows are tables of the
-// same shape; code walks them instead of naming each control.
+// caption; the values of its inputs are the table of model/main_design.h.
+// The six base groups and the seven flavour rows are tables of the same
+// shape; code walks them instead of naming each control.
 #include <array>
 #include <string>
 
