@@ -403,7 +403,7 @@ void FormBinding::syncWindowGeometry() {
 }
 
 void FormBinding::syncWaitCursor() {
-  const bool want = form_.MousePointer() == 11 || form_.MousePointer() == 13;
+  const bool want = form_.MousePointer() == rt::pointer::Hourglass || form_.MousePointer() == rt::pointer::ArrowHourglass;
   if (want == waitCursor_) return;
   waitCursor_ = want;
   if (want) {

@@ -16,7 +16,7 @@ QMessageBox::StandardButtons buttonsOf(int style) {
   switch (rt::mb::buttons(style)) {
     case rt::mb::OkCancel:
       return QMessageBox::Ok | QMessageBox::Cancel;
-    case 3:  // yes, no, cancel
+    case rt::mb::YesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case rt::mb::YesNo:
       return QMessageBox::Yes | QMessageBox::No;
@@ -77,7 +77,7 @@ int messageAnswer(int style, QMessageBox::StandardButton pressed) {
   // Closed without a button: the box's cancel answer.
   switch (rt::mb::buttons(style)) {
     case rt::mb::OkCancel:
-    case 3:
+    case rt::mb::YesNoCancel:
       return rt::mb::Cancel;
     case rt::mb::YesNo:
       return rt::mb::No;
@@ -109,7 +109,7 @@ int QtHost::messageBox(const std::string& prompt, int style, const std::string& 
   box.setTextFormat(Qt::PlainText);
   // The first button is the default, as on the original platform.
   const int buttons = rt::mb::buttons(style);
-  box.setDefaultButton(buttons == rt::mb::YesNo || buttons == 3 ? QMessageBox::Yes : QMessageBox::Ok);
+  box.setDefaultButton(buttons == rt::mb::YesNo || buttons == rt::mb::YesNoCancel ? QMessageBox::Yes : QMessageBox::Ok);
   QMessageBox::StandardButton pressed = QMessageBox::NoButton;
   if (messageBoxHook) {
     pressed = messageBoxHook(box);

@@ -78,13 +78,13 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
     b.txt_PG_Prozent = text("txt_" + stem + "_PG_Prozent");
     b.lbl_VG_Prozent = label("lbl_" + stem + "_VG_Prozent", "% VG");
     b.txt_VG_Prozent = text("txt_" + stem + "_VG_Prozent");
-    b.lbl_Wasser_Prozent = label("lbl_" + stem + "_Wasser_Prozent", "% H\xE2\x82\x82O");
+    b.lbl_Wasser_Prozent = label("lbl_" + stem + "_Wasser_Prozent", "% H₂O");
     b.txt_Wasser_Prozent = text("txt_" + stem + "_Wasser_Prozent");
     b.lbl_Sonst_Prozent = label("lbl_" + stem + "_Sonst_Prozent", "% Sonst. ");
     b.txt_Sonst_Prozent = text("txt_" + stem + "_Sonst_Prozent");
     b.lbl_Preis_100_ml = label("lbl_" + stem + "_Preis_100_ml", "Preis: ");
     b.txt_Preis_100_ml = text("txt_" + stem + "_Preis_100_ml");
-    b.lbl_Preis_100_ml_Euro = label("lbl_" + stem + "_Preis_100_ml_Euro", "\xE2\x82\xAC");
+    b.lbl_Preis_100_ml_Euro = label("lbl_" + stem + "_Preis_100_ml_Euro", "€");
     b.cbo_Preis = list(kBaseSlotNames[s].priceList);
     b.cbo_Preis->setToolTipText("Preis je ...");
     b.lbl_Menge = label("lbl_" + stem + "_Menge", "Menge: ");
@@ -92,7 +92,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
     b.lbl_Menge_ml = label("lbl_" + stem + "_Menge_ml", "ml");
     b.lbl_Preis_Summe = label("lbl_" + stem + "_Preis_Summe", "Zwischensumme: ");
     b.txtl_Preis_Summe = output("txtl_" + stem + "_Preis_Summe", "0,00");
-    b.lbl_Preis_Summe_Euro = label("lbl_" + stem + "_Preis_Summe_Euro", "\xE2\x82\xAC");
+    b.lbl_Preis_Summe_Euro = label("lbl_" + stem + "_Preis_Summe_Euro", "€");
   }
 
   // The seven flavour rows.
@@ -108,7 +108,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
     r.lbl_Aroma_Mengenbezeichnung_ml = label("lbl_Aroma_Mengenbezeichnung_ml", "ml", k);
     r.lbl_Aroma_Preis_je = label("lbl_Aroma_Preis_je", "Preis: ", k);
     r.txt_Aroma_Preis = text("txt_Aroma_Preis", k);
-    r.lbl_Aroma_Preis_Euro = label("lbl_Aroma_Preis_Euro", "\xE2\x82\xAC", k);
+    r.lbl_Aroma_Preis_Euro = label("lbl_Aroma_Preis_Euro", "€", k);
     r.cbo_Aroma_Preis_Menge = list("cbo_Aroma_Preis_Menge", k);
     r.cbo_Aroma_Preis_Menge->setToolTipText("Preis je ...");
   }
@@ -128,14 +128,14 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
 
   // Calculation panel.
   lbl_Berechnung = label("lbl_Berechnung", "Berechnungen: ");
-  lbl_Berechnung_Mischungsverhaeltnis = label("lbl_Berechnung_Mischungsverhaeltnis", "Mischungsverh\xC3\xA4ltnis: ");
+  lbl_Berechnung_Mischungsverhaeltnis = label("lbl_Berechnung_Mischungsverhaeltnis", "Mischungsverhältnis: ");
   lbl_Berechnung_Prozent_N = label("lbl_Berechnung_Prozent_N", "mg/ml");
   txt_Berechnung_Prozent_N = text("txt_Berechnung_Prozent_N");
   lbl_Berechnung_Prozent_PG = label("lbl_Berechnung_Prozent_PG", "% PG");
   txt_Berechnung_Prozent_PG = text("txt_Berechnung_Prozent_PG");
   lbl_Berechnung_Prozent_VG = label("lbl_Berechnung_Prozent_VG", "% VG");
   txt_Berechnung_Prozent_VG = text("txt_Berechnung_Prozent_VG");
-  lbl_Berechnung_Prozent_Wasser = label("lbl_Berechnung_Prozent_Wasser", "% H\xE2\x82\x82O");
+  lbl_Berechnung_Prozent_Wasser = label("lbl_Berechnung_Prozent_Wasser", "% H₂O");
   txt_Berechnung_Prozent_Wasser = text("txt_Berechnung_Prozent_Wasser");
   lbl_Berechnung_Prozent_Sonst = label("lbl_Berechnung_Prozent_Sonst", "% Sonst. ");
   txt_Berechnung_Prozent_Sonst = text("txt_Berechnung_Prozent_Sonst");
@@ -147,18 +147,18 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   lbl_Berechnung_Menge_ml = label("lbl_Berechnung_Menge_ml", "ml");
   btn_Misch_Zu_Menge = button("btn_Misch_Zu_Menge", "Mix --->   ");
   btn_Misch_Zu_Menge->setToolTipText(
-      "Aktuelles \"Live-Analyse-Mischungsverh\xC3\xA4ltnis\" auf die hier angegebene Menge transferieren");
+      "Aktuelles \"Live-Analyse-Mischungsverhältnis\" auf die hier angegebene Menge transferieren");
   lbl_Berechnung_Zusatzkosten = label("lbl_Berechnung_Zusatzkosten", "Zusatzkosten: ");
   txt_Berechnung_Zusatzkosten = text("txt_Berechnung_Zusatzkosten");
-  lbl_Berechnung_Zusatzkosten_Euro = label("lbl_Berechnung_Zusatzkosten_Euro", "\xE2\x82\xAC");
+  lbl_Berechnung_Zusatzkosten_Euro = label("lbl_Berechnung_Zusatzkosten_Euro", "€");
   lbl_Berechnung_Preis = label("lbl_Berechnung_Preis", "Preis: ");
   txt_Berechnung_Preis = output("txt_Berechnung_Preis", "0,00");
-  lbl_Berechnung_Preis_Berechnung_Euro = label("lbl_Berechnung_Preis_Berechnung_Euro", "\xE2\x82\xAC");
+  lbl_Berechnung_Preis_Berechnung_Euro = label("lbl_Berechnung_Preis_Berechnung_Euro", "€");
   cbo_Preis_Berechnung = list("cbo_Preis_Berechnung");
   cbo_Preis_Berechnung->setToolTipText("Preis je ...");
   lbl_Berechnung_Preis_Gesamt = label("lbl_Berechnung_Preis_Gesamt", "Gesamtkosten: ");
   txt_Berechnung_Preis_Gesamt = output("txt_Berechnung_Preis_Gesamt", "0,00");
-  lbl_Berechnung_Preis_Gesamt_Euro = label("lbl_Berechnung_Preis_Gesamt_Euro", "\xE2\x82\xAC");
+  lbl_Berechnung_Preis_Gesamt_Euro = label("lbl_Berechnung_Preis_Gesamt_Euro", "€");
   lbl_Berechnung_Zusammenstellung = label("lbl_Berechnung_Zusammenstellung", "Bezeichnung der Zusammenstellung: ");
   txt_Berechnung_Zusammenstellung = text("txt_Berechnung_Zusammenstellung");
   btn_Berechnung = button("btn_Berechnung", "Berechnen ");
@@ -177,7 +177,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   txt_Live_PG = output("txt_Live_PG", "0");
   lbl_Live_VG = label("lbl_Live_VG", "% VG");
   txt_Live_VG = output("txt_Live_VG", "0");
-  lbl_Live_Wasser = label("lbl_Live_Wasser", "% H\xE2\x82\x82O");
+  lbl_Live_Wasser = label("lbl_Live_Wasser", "% H₂O");
   txt_Live_Wasser = output("txt_Live_Wasser", "0");
   lbl_Live_Sonstiges = label("lbl_Live_Sonstiges", "% Sonst. ");
   txt_Live_Sonstiges = output("txt_Live_Sonstiges", "0");
@@ -186,18 +186,18 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   lbl_Live_Aroma_Prozent = label("lbl_Live_Aroma_Prozent", "%");
   lbl_Live_Preis_Zusatzkosten = label("lbl_Live_Preis_Zusatzkosten", "Zusatzkosten: ");
   txt_Live_Preis_Zusatzkosten = text("txt_Live_Preis_Zusatzkosten");
-  lbl_Live_Preis_Zusatzkosten_Euro = label("lbl_Live_Preis_Zusatzkosten_Euro", "\xE2\x82\xAC");
+  lbl_Live_Preis_Zusatzkosten_Euro = label("lbl_Live_Preis_Zusatzkosten_Euro", "€");
   lbl_Live_Preis_Summe = label("lbl_Live_Preis_Summe", "Gesamtkosten: ");
   txt_Live_Preis_Summe = output("txt_Live_Preis_Summe", "0,00");
-  lbl_Live_Preis_Summe_Euro = label("lbl_Live_Preis_Summe_Euro", "\xE2\x82\xAC");
+  lbl_Live_Preis_Summe_Euro = label("lbl_Live_Preis_Summe_Euro", "€");
   lbl_Live_Preis = label("lbl_Live_Preis", "Preis: ");
   txt_Live_Preis = output("txt_Live_Preis", "0,00");
-  lbl_Live_Preis_Euro = label("lbl_Live_Preis_Euro", "\xE2\x82\xAC");
+  lbl_Live_Preis_Euro = label("lbl_Live_Preis_Euro", "€");
   cbo_Preis_Live = list("cbo_Preis_Live");
   cbo_Preis_Live->setToolTipText("Preis je ...");
   lbl_Live_Viskositaet = label("lbl_Live_Viskositaet", "Probleme: ");
   txt_Vis_Summe = output("txt_Vis_Summe", "0");
-  lbl_Live_Viskositaet_mPas = label("lbl_Live_Viskositaet_mPas", "mPa\xC2\xB7s");
+  lbl_Live_Viskositaet_mPas = label("lbl_Live_Viskositaet_mPas", "mPa·s");
   btn_Live_Mix_100ml = button("btn_Live_Mix_100ml", "Mix 100ml");
 
   // Mode.
@@ -213,7 +213,7 @@ FrmMain::FrmMain() : rt::Form("frm_Main") {
   mnu_Service = menu("mnu_Service", "&Service", nullptr);
   mnu_Service_Auto_Markierung =
       menu("mnu_Service_Auto_Markierung", "Automatische Text-&Markierung bei Fokuserhalt", mnu_Service, "Ctrl+T");
-  mnu_Service_Farben = menu("mnu_Service_Farben", "&Farbige Hintergr\xC3\xBCnde erlauben", mnu_Service, "Ctrl+F");
+  mnu_Service_Farben = menu("mnu_Service_Farben", "&Farbige Hintergründe erlauben", mnu_Service, "Ctrl+F");
   mnu_Service_HundertProzentN = menu("mnu_Service_HundertProzentN",
                                      "100% Berechnung inklusive &N --- Wissenschaftliche Berechnung", mnu_Service,
                                      "Ctrl+N");

@@ -31,6 +31,7 @@ enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 namespace pointer {
 inline constexpr int Default = 0;
 inline constexpr int Hourglass = 11;
+inline constexpr int ArrowHourglass = 13;
 }  // namespace pointer
 
 // The on-screen side of the forms: makes a form's window when the form is

@@ -13,6 +13,7 @@ namespace mirl::rt {
 namespace mb {
 inline constexpr int OkOnly = 0;
 inline constexpr int OkCancel = 1;
+inline constexpr int YesNoCancel = 3;
 inline constexpr int YesNo = 4;
 inline constexpr int Critical = 16;
 inline constexpr int Question = 32;

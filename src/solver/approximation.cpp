@@ -87,11 +87,11 @@ bool Annaeherung_Suche_V1(App& app) {
   resetProposals(st);
 
   if (flavoursLeaveTooLittle(app)) {
-    w.setMousePointer(0);
+    w.setMousePointer(rt::pointer::Default);
     return false;
   }
 
-  w.setMousePointer(11);
+  w.setMousePointer(rt::pointer::Hourglass);
 
   // The target as entered: no flavour share taken out, no rounding.
   const Composition t = readTarget(w);
@@ -141,7 +141,7 @@ bool Annaeherung_Suche_V1(App& app) {
     Statusleiste_Text(app, countText(app, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
                                        Msg::Msg_Tiefe_Status_Treffer_Nach));
   }
-  w.setMousePointer(0);
+  w.setMousePointer(rt::pointer::Default);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include "solver/hit_search.h"
 #include "solver/proposals.h"
 #include "solver/show_proposal.h"
+#include "solver/solver_messages.h"
 
 namespace mirl {
 
@@ -38,7 +39,7 @@ void frm_Main_btn_Berechnung_Click(App& app) {
   bool searched = false;
   if (!st.searchRunning && caption == app.texts[Msg::Text_Btn_Berechnen]) {
     st.Berechnung_Abbrechen = false;
-    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Abbrechen]);
+    setCalcButton(app, Msg::Text_Btn_Abbrechen);
     Berechnung_Treffersuche(app);
     focusNextIfEnabled(w);
     st.Berechnung_Abbrechen = false;
@@ -47,15 +48,15 @@ void frm_Main_btn_Berechnung_Click(App& app) {
     Schnell_Loesung_Berechnen(app, true);
   } else if (!st.searchRunning && caption == app.texts[Msg::Text_Btn_Annaeherung]) {
     st.Berechnung_Abbrechen = false;
-    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Abbrechen]);
+    setCalcButton(app, Msg::Text_Btn_Abbrechen);
     st.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app);
-    w.setMousePointer(0);
-    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
+    w.setMousePointer(rt::pointer::Default);
+    setCalcButton(app, Msg::Text_Btn_Berechnen);
     focusNextIfEnabled(w);
     searched = true;
   } else {
     st.Berechnung_Abbrechen = true;
-    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
+    setCalcButton(app, Msg::Text_Btn_Berechnen);
   }
 
   Live_Menge_Summieren(app);

@@ -9,6 +9,7 @@
 #include "model/live.h"
 #include "model/validators.h"
 #include "runtime/number.h"
+#include "solver/solver_messages.h"
 
 namespace mirl {
 
@@ -213,7 +214,7 @@ void Schnell_Loesung_Berechnen(App& app, bool takeOver) {
   // While a search runs the button reads "Abbrechen " and must keep it:
   // the offer leaves the caption alone then.
   auto setCaption = [&](Msg m) {
-    if (takeOver || !app.solver.searchRunning) w.btn_Berechnung->setCaption(app.texts[m]);
+    if (takeOver || !app.solver.searchRunning) setCalcButton(app, m);
   };
 
   Vorschlag_Datensatz a{};

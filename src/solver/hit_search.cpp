@@ -24,8 +24,6 @@ namespace mirl {
 
 namespace {
 
-inline constexpr int kMaxHits = 78;
-
 enum class GridEnd { RanThrough, HitLimit, Cancelled };
 
 // A number formatted with a pattern and read back, so that it carries only
@@ -105,7 +103,7 @@ class HitGrid {
       const Basis_Datensatz mix = Mischung_Berechnen(rec_);
       if (Mischung_Ist_Treffer(mix, target_)) {
         store();
-        if (hits_ == kMaxHits) return GridEnd::HitLimit;
+        if (hits_ == kProposalPlaces) return GridEnd::HitLimit;
       }
       if (app_.solver.Berechnung_Abbrechen) return GridEnd::Cancelled;
       loop_.DoEvents();
@@ -137,8 +135,8 @@ class HitGrid {
 
 void endRefused(App& app) {
   app.solver.Berechnung_Abbrechen = true;
-  app.main().btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
-  app.main().setMousePointer(0);
+  setCalcButton(app, Msg::Text_Btn_Berechnen);
+  app.main().setMousePointer(rt::pointer::Default);
 }
 
 // Sorts, rescales and shows the hits found (the first part of both endings
@@ -173,13 +171,13 @@ void showCountStatus(App& app, const CountTexts& t) {
 void endCancelled(App& app, int hits) {
   showHits(app, hits);
   showCountStatus(app, kCancelled);
-  app.main().setMousePointer(0);
+  app.main().setMousePointer(rt::pointer::Default);
 }
 
 void endWithHits(App& app, int hits) {
   showHits(app, hits);
   showCountStatus(app, kDepthReached);
-  app.main().setMousePointer(0);
+  app.main().setMousePointer(rt::pointer::Default);
   // A click during the last yield, with no poll after it: the cancel ending
   // follows and its status text wins.
   if (app.solver.Berechnung_Abbrechen) endCancelled(app, hits);
@@ -190,7 +188,7 @@ void declineApproximation(App& app) {
   app.solver.Vorschlag_Letzter_Index = 0;
   app.solver.Vorschlaege_Vorhanden = false;
   Anzeige_Aktualisieren(app);
-  app.main().setMousePointer(0);
+  app.main().setMousePointer(rt::pointer::Default);
 }
 
 void endWithoutHits(App& app) {
@@ -198,7 +196,7 @@ void endWithoutHits(App& app) {
   if (w.messageBoxesOff()) {
     // Nobody is asked: the next click on the button starts the approximation.
     declineApproximation(app);
-    w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Annaeherung]);
+    setCalcButton(app, Msg::Text_Btn_Annaeherung);
     return;
   }
   const int answer =
@@ -206,11 +204,11 @@ void endWithoutHits(App& app) {
   if (answer == rt::mb::Yes) {
     Statusleiste_Text(app, app.texts[Msg::Msg_Tiefe_Status_Annaeherung]);
     app.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app);
-    w.setMousePointer(0);
+    w.setMousePointer(rt::pointer::Default);
   } else {
     declineApproximation(app);
   }
-  w.btn_Berechnung->setCaption(app.texts[Msg::Text_Btn_Berechnen]);
+  setCalcButton(app, Msg::Text_Btn_Berechnen);
 }
 
 }  // namespace
@@ -226,7 +224,7 @@ void Berechnung_Treffersuche(App& app) {
     return;
   }
 
-  w.setMousePointer(11);
+  w.setMousePointer(rt::pointer::Hourglass);
   Vorschlaege_Loeschen(st.Trefferliste);
 
   Basis_Datensatz target;
@@ -284,7 +282,7 @@ void Berechnung_Treffersuche(App& app) {
       }
       break;
   }
-  w.setMousePointer(0);
+  w.setMousePointer(rt::pointer::Default);
 }
 
 }  // namespace mirl

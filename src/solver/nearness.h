@@ -8,7 +8,7 @@ namespace mirl {
 class App;
 
 // Places 0 to 76 take proposals; place 77 stays empty.
-inline constexpr int kNearPlaces = 77;
+inline constexpr int kNearPlaces = kProposalPlaces - 1;
 
 // |a - b|.
 inline double Betrag_Differenz(double a, double b) { return a > b ? a - b : b - a; }

@@ -44,7 +44,7 @@ bool Nikotin_Basen_Pruefen(App& app) {
 
   if (count < 2) {
     refuse(app, count == 0 ? kKeineBasis : kEineBasis);
-    w.setMousePointer(0);
+    w.setMousePointer(rt::pointer::Default);
     return true;
   }
 

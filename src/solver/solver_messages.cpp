@@ -15,6 +15,8 @@ void showMessage(App& app, Msg text, Msg title, Msg status) {
   Statusleiste_Text(app, app.texts[status]);
 }
 
+void setCalcButton(App& app, Msg state) { app.main().btn_Berechnung->setCaption(app.texts[state]); }
+
 std::string wholeNumberText(double value) { return rt::num::plain(std::nearbyint(value)); }
 
 std::string countText(App& app, Msg before, double count, Msg after) {

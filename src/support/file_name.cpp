@@ -8,7 +8,7 @@ std::string Dateiname_Bereinigen(std::string_view text) {
   // Removing them one after the other, or all in one pass over the
   // characters as here, gives the same text.
   static constexpr std::array<std::string_view, 14> kRemoved = {
-      "/", "\\", "\"", ":", ";", "?", "[", "=", "*", "#", "'", "\xC2\xB4", "`", "%"};
+      "/", "\\", "\"", ":", ";", "?", "[", "=", "*", "#", "'", "´", "`", "%"};
   std::string out;
   out.reserve(text.size());
   size_t i = 0;

@@ -142,28 +142,7 @@ constexpr long long kIntMax = std::numeric_limits<int>::max();
 constexpr long long kIntMin = std::numeric_limits<int>::min();
 
 bool isUserOrCodeCommand(Op op) {
-  switch (op) {
-    case Op::Focus:
-    case Op::Type:
-    case Op::Leave:
-    case Op::Click:
-    case Op::Select:
-    case Op::Menu:
-    case Op::AnswerMsgbox:
-    case Op::AnswerDialog:
-    case Op::Maximize:
-    case Op::Minimize:
-    case Op::Restore:
-    case Op::Move:
-    case Op::Set:
-    case Op::SetGlobal:
-    case Op::Call:
-    case Op::Close:
-    case Op::Quit:
-      return true;
-    default:
-      return false;
-  }
+  return isUserAction(op) || isWindowAction(op) || op == Op::Set || op == Op::SetGlobal || op == Op::Call;
 }
 
 void parseFile(Reader& in, Command& c) {
@@ -416,6 +395,36 @@ ParseResult parseTokens(const std::vector<Token>& tokens, int lineNumber) {
   }
   r.command = std::move(c);
   return r;
+}
+
+bool isUserAction(Op op) {
+  switch (op) {
+    case Op::Focus:
+    case Op::Type:
+    case Op::Leave:
+    case Op::Click:
+    case Op::Select:
+    case Op::Menu:
+    case Op::AnswerMsgbox:
+    case Op::AnswerDialog:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isWindowAction(Op op) {
+  switch (op) {
+    case Op::Close:
+    case Op::Quit:
+    case Op::Maximize:
+    case Op::Minimize:
+    case Op::Restore:
+    case Op::Move:
+      return true;
+    default:
+      return false;
+  }
 }
 
 ParseResult parseLine(std::string_view line, int lineNumber) {

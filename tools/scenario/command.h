@@ -87,6 +87,12 @@ struct Command {
   std::shared_ptr<const Command> inner;
 };
 
+// The user's actions on controls and message boxes (focus, type, leave,
+// click, select, menu, answer) and on windows (close, quit, maximize,
+// minimize, restore, move).
+bool isUserAction(Op op);
+bool isWindowAction(Op op);
+
 struct ParseResult {
   std::optional<Command> command;  // nothing for a blank or comment line
   std::string error;               // empty when the line is fine

@@ -161,6 +161,8 @@ std::string Runner::execute(const Command& c) {
 }
 
 std::string Runner::executeUnguarded(const Command& c) {
+  if (isUserAction(c.op)) return userAction(c);
+  if (isWindowAction(c.op)) return windowAction(c);
   switch (c.op) {
     case Op::FileFrom:
     case Op::FileBytes:
@@ -169,22 +171,6 @@ std::string Runner::executeUnguarded(const Command& c) {
     case Op::Start:
     case Op::Call:
       return setup(c);
-    case Op::Close:
-    case Op::Quit:
-    case Op::Maximize:
-    case Op::Minimize:
-    case Op::Restore:
-    case Op::Move:
-      return windowAction(c);
-    case Op::Focus:
-    case Op::Type:
-    case Op::Leave:
-    case Op::Click:
-    case Op::Select:
-    case Op::Menu:
-    case Op::AnswerMsgbox:
-    case Op::AnswerDialog:
-      return userAction(c);
     case Op::Set:
     case Op::SetGlobal:
       return set(c);

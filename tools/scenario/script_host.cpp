@@ -8,7 +8,7 @@ bool ScriptHost::fitsButtons(int answer, int style) {
       return answer == rt::mb::Ok;
     case rt::mb::OkCancel:
       return answer == rt::mb::Ok || answer == rt::mb::Cancel;
-    case 3:  // Yes, No, Cancel
+    case rt::mb::YesNoCancel:
       return answer == rt::mb::Yes || answer == rt::mb::No || answer == rt::mb::Cancel;
     case rt::mb::YesNo:
       return answer == rt::mb::Yes || answer == rt::mb::No;
@@ -19,7 +19,7 @@ bool ScriptHost::fitsButtons(int answer, int style) {
 
 int ScriptHost::defaultButton(int style) {
   int b = rt::mb::buttons(style);
-  return b == rt::mb::YesNo || b == 3 ? rt::mb::Yes : rt::mb::Ok;
+  return b == rt::mb::YesNo || b == rt::mb::YesNoCancel ? rt::mb::Yes : rt::mb::Ok;
 }
 
 int ScriptHost::messageBox(const std::string& prompt, int style, const std::string& title) {
