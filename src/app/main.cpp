@@ -8,8 +8,8 @@
 #include <exception>
 
 #include "gui/display_check.h"
-#include "gui/windows.h"
 #include "gui/qt_host.h"
+#include "gui/windows.h"
 #include "runtime/program_folder.h"
 #include "runtime/registry_store.h"
 #include "shell/application.h"

@@ -1,31 +1,40 @@
 #include "model/composition.h"
 
+#include <array>
+
 #include "model/field_value.h"
 
 namespace mirl {
 
-void readTarget(const FrmMain& f, Composition& c) {
-  readField(*f.txt_Berechnung_Prozent_N, c.N);
-  readField(*f.txt_Berechnung_Prozent_PG, c.PG);
-  readField(*f.txt_Berechnung_Prozent_VG, c.VG);
-  readField(*f.txt_Berechnung_Prozent_Wasser, c.W);
-  readField(*f.txt_Berechnung_Prozent_Sonst, c.S);
-  readField(*f.txt_Berechnung_Menge, c.amount);
+namespace {
+
+// The fields of a composition, in the order of its members.
+using Fields = std::array<const rt::TextBox*, 6>;
+constexpr std::array<double Composition::*, 6> kMembers = {&Composition::N, &Composition::PG, &Composition::VG,
+                                                           &Composition::W, &Composition::S, &Composition::amount};
+
+void read(const Fields& fields, Composition& c) {
+  for (std::size_t i = 0; i < fields.size(); ++i) readField(*fields[i], c.*kMembers[i]);
 }
+
+Fields targetFields(const FrmMain& f) {
+  return {f.txt_Berechnung_Prozent_N,      f.txt_Berechnung_Prozent_PG,    f.txt_Berechnung_Prozent_VG,
+          f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst, f.txt_Berechnung_Menge};
+}
+
+Fields baseFields(const BaseSlot& b) {
+  return {b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent, b.txt_Wasser_Prozent, b.txt_Sonst_Prozent, b.txt_Menge};
+}
+
+}  // namespace
+
+void readTarget(const FrmMain& f, Composition& c) { read(targetFields(f), c); }
+void readBase(const BaseSlot& b, Composition& c) { read(baseFields(b), c); }
 
 Composition readTarget(const FrmMain& f) {
   Composition c;
   readTarget(f, c);
   return c;
-}
-
-void readBase(const BaseSlot& b, Composition& c) {
-  readField(*b.txt_mg_ml, c.N);
-  readField(*b.txt_PG_Prozent, c.PG);
-  readField(*b.txt_VG_Prozent, c.VG);
-  readField(*b.txt_Wasser_Prozent, c.W);
-  readField(*b.txt_Sonst_Prozent, c.S);
-  readField(*b.txt_Menge, c.amount);
 }
 
 Composition readBase(const BaseSlot& b) {
