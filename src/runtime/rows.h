@@ -4,19 +4,35 @@
 // is a run-time error, subscript out of range.
 #include <array>
 #include <cstddef>
-#include <ranges>
 #include <string>
 
 #include "runtime/error.h"
 
 namespace mirl::rt {
 
+// The row numbers first to last, in order, for a range-based for loop.
+struct RowNumbers {
+  struct Iterator {
+    int n;
+    int operator*() const { return n; }
+    Iterator& operator++() {
+      ++n;
+      return *this;
+    }
+    bool operator==(const Iterator&) const = default;
+  };
+  int first;
+  int last;
+  constexpr Iterator begin() const { return {first}; }
+  constexpr Iterator end() const { return {last + 1}; }
+};
+
 template <class T, int N>
 class Rows {
  public:
   static constexpr int count = N;
   // The row numbers 1 to N, in order.
-  static constexpr auto numbers() { return std::views::iota(1, N + 1); }
+  static constexpr RowNumbers numbers() { return {1, N}; }
   static constexpr bool valid(int k) { return k >= 1 && k <= N; }
 
   T& operator[](int k) { return items_[slot(k)]; }
