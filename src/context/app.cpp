@@ -1,5 +1,8 @@
 #include "context/app.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace mirl {
 
 App::App(const Config& config)
@@ -34,6 +37,12 @@ rt::Form* App::loadedForm(std::string_view name) {
   if (name == main_->name()) return closed_ ? nullptr : main_.get();
   rt::Form* f = otherForm(name);
   return f && f->loaded() ? f : nullptr;
+}
+
+rt::Form& App::knownForm(std::string_view name) {
+  rt::Form* f = findForm(name);
+  if (!f) throw std::logic_error("no window " + std::string(name));
+  return *f;
 }
 
 bool App::hasForm(std::string_view name) const { return name == main_->name() || otherForm(name) != nullptr; }

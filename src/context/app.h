@@ -43,9 +43,11 @@ class App {
   // is loaded on first access and unloaded when it closes (back to its
   // design values, ready to be loaded again).
   rt::Form& addForm(std::unique_ptr<rt::Form> form);
+  // A window of type F by name, loaded on first access; the name must be
+  // one of the windows added (a logic error otherwise).
   template <class F>
   F& form(std::string_view name) {
-    return static_cast<F&>(*findForm(name));
+    return static_cast<F&>(knownForm(name));
   }
 
   // The windows by name, for the scenario driver and the tests; nullptr for
@@ -95,6 +97,7 @@ class App {
 
  private:
   rt::Form* otherForm(std::string_view name) const;
+  rt::Form& knownForm(std::string_view name);
 
   rt::Runtime rt_;
   std::unique_ptr<FrmMain> main_;
