@@ -74,6 +74,12 @@ namespace mirl {
   X(Msg_Import_Status_Ok) \
   X(Msg_Speichern_Status_Ok) \
   X(Msg_Speichern_Status_Abbruch) \
+  X(Msg_Speichern_Fehler_Text) \
+  X(Msg_Speichern_Fehler_Titel) \
+  X(Msg_Speichern_Fehler_Status) \
+  X(Msg_Import_Fehler_Text) \
+  X(Msg_Import_Fehler_Titel) \
+  X(Msg_Import_Fehler_Status) \
   X(Msg_Aroma_Reset_Text) \
   X(Msg_Aroma_Reset_Titel) \
   X(Msg_Alle_Aromen_Reset_Text) \

@@ -7,18 +7,12 @@
 #include "scenario/runner.h"
 #include "scenario/target.h"
 #include "shell/scripting.h"
+#include "support/registry_layout.h"
 
 namespace mirl::scenario {
 
-namespace {
-
-constexpr std::string_view kProgramKey = "Software\\Quillfen\\MirlFumarix";
-constexpr std::string_view kKeyClass = "Anwendungsdaten";
-
-}  // namespace
-
 std::string programKey(std::string_view subKey) {
-  std::string key(kProgramKey);
+  std::string key(reg::kProgramKey);
   if (subKey.empty()) return key;
   if (subKey.front() != '\\') key += '\\';
   key += subKey;
@@ -46,13 +40,13 @@ std::string Runner::setup(const Command& c) {
     }
     case Op::RegistryKey: {
       std::string key = programKey(c.texts[0]);
-      app_.registry().createKey(key, kKeyClass);
+      app_.registry().createKey(key, reg::kKeyClass);
       if (!app_.registry().keyExists(key)) return "cannot create registry key " + key;
       return "";
     }
     case Op::RegistryValue: {
       std::string key = programKey(c.texts[0]);
-      if (!app_.registry().keyExists(key)) app_.registry().createKey(key, kKeyClass);
+      if (!app_.registry().keyExists(key)) app_.registry().createKey(key, reg::kKeyClass);
       rt::RegValue v;
       if (c.detail == Detail::Sz) {
         v.type = rt::RegValue::Sz;
