@@ -3,6 +3,7 @@
 // stored as 2.67499999... but meant as 2.675 rounds like 2.675.
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -53,6 +54,28 @@ void incrementDigits(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
+// Takes one unit from the last place of digits that are not all zero
+// ("1000" -> "0999", the leading zero kept so the length stays).
+void decrementDigits(std::string& digits) {
+  for (size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '0') {
+      --digits[i];
+      return;
+    }
+    digits[i] = '9';
+  }
+}
+
+// True when the decimal digits × 10^(exponent - digits + 1) lie beyond the
+// largest double, so that the text would not read back as a number.
+bool beyondLargestDouble(const std::string& digits, int exponent) {
+  if (exponent < std::numeric_limits<double>::max_exponent10) return false;
+  const std::string text = digits.substr(0, 1) + "." + digits.substr(1) + "e" + std::to_string(exponent);
+  double v = 0;
+  const auto res = std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::scientific);
+  return res.ec == std::errc::result_out_of_range;
+}
+
 // True when |a| is exactly the 16-digit decimal that digits16 shows, so that
 // rounding it to 15 digits is a real tie. A cheap printing excludes almost
 // every value; only a possible tie is printed in full (no double has more
@@ -88,6 +111,10 @@ Decimal decimal15(double value) {
   } else {
     printScientific(a, kSignificant, digits, exponent);
   }
+  // Rounding the largest doubles up can pass the largest double itself
+  // (1,7976931348623157e308 would become 1,79769313486232e308); those are
+  // rounded toward zero instead, so that every text written reads back.
+  if (beyondLargestDouble(digits, exponent)) decrementDigits(digits);
   digits.erase(digits.find_last_not_of('0') + 1);
   d.digits = digits;
   d.point = exponent + 1;
