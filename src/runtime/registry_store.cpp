@@ -1,6 +1,8 @@
 #include "runtime/registry_store.h"
 
 #include <charconv>
+#include <system_error>
+#include <unordered_map>
 
 #include "runtime/file_io.h"
 #include "runtime/registry_format.h"
@@ -183,7 +185,22 @@ bool RegistryStore::writeValue(std::string_view path, std::string_view name, con
   return true;
 }
 
-bool RegistryStore::save() const {
+std::filesystem::path RegistryStore::damagedFile() const {
+  std::filesystem::path kept = file_;
+  kept += ".damaged";
+  return kept;
+}
+
+// Puts the damaged file aside before it is replaced: its bytes are copied
+// when they were read, a file too large to read is moved.
+bool RegistryStore::keepDamagedFile() const {
+  if (damagedBytes_) return replaceFileAtomically(damagedFile(), *damagedBytes_);
+  std::error_code ec;
+  std::filesystem::rename(file_, damagedFile(), ec);
+  return !ec || ec == std::errc::no_such_file_or_directory;
+}
+
+bool RegistryStore::save() {
   std::string text = "# Settings of MirlFumarix: window placement and the last files chosen.\n";
   for (const auto& [id, key] : keys_) {
     text += "key " + regfile::quote(key.name) + " class " + regfile::quote(key.keyClass) + "\n";
@@ -201,48 +218,74 @@ bool RegistryStore::save() const {
   std::error_code ec;
   const std::filesystem::path folder = file_.parent_path();
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-  return replaceFileAtomically(file_, text);
+  if (damaged_ && !keepDamagedFile()) return false;
+  if (!replaceFileAtomically(file_, text)) return false;
+  damaged_ = false;
+  damagedBytes_.reset();
+  return true;
 }
 
 void RegistryStore::load() {
   keys_.clear();
-  const std::optional<std::string> text = readWholeFile(file_);
-  if (!text) return;
+  damaged_ = false;
+  damagedBytes_.reset();
+  // Anything but a regular file (a FIFO, a device, a folder) is no store and
+  // stays untouched; saving over it fails.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file_, ec)) return;
+  std::optional<std::string> text = readWholeFile(file_, kMaxFileBytes);
+  if (!text) {
+    damaged_ = true;  // too large or unreadable
+    return;
+  }
+  parse(*text);
+  if (damaged_) damagedBytes_ = std::move(text);
+}
 
-  // Any line out of form makes the whole file count as damaged: empty.
+void RegistryStore::parse(std::string_view text) {
   std::map<std::string, Key> keys;
+  // Where each value name of a key stands in its list, by folded name, so
+  // that a key with many values loads in linear time.
+  std::map<std::string, std::unordered_map<std::string, size_t>> valueIndex;
   Key* current = nullptr;
+  std::unordered_map<std::string, size_t>* currentIndex = nullptr;
   size_t pos = 0;
-  while (pos < text->size()) {
-    size_t lf = text->find('\n', pos);
-    if (lf == std::string::npos) lf = text->size();
-    std::string_view line(text->data() + pos, lf - pos);
+  while (pos < text.size()) {
+    size_t lf = text.find('\n', pos);
+    if (lf == std::string_view::npos) lf = text.size();
+    std::string_view line = text.substr(pos, lf - pos);
     pos = lf + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#') continue;
 
     std::vector<regfile::Word> w;
-    if (!regfile::splitWords(line, w)) return;
-    if (w.size() == 4 && isWord(w[0], "key") && w[1].quoted && isWord(w[2], "class") && w[3].quoted) {
+    const bool split = regfile::splitWords(line, w);
+    RegValue v;
+    if (split && w.size() == 4 && isWord(w[0], "key") && w[1].quoted && isWord(w[2], "class") &&
+        w[3].quoted) {
       const std::string norm = normalizePath(w[1].text);
-      current = &keys[fold(norm)];
+      const std::string id = fold(norm);
+      current = &keys[id];
+      currentIndex = &valueIndex[id];
       current->name = norm;
       current->keyClass = w[3].text;
-    } else if (w.size() >= 4 && isWord(w[0], "value") && w[1].quoted && current != nullptr) {
-      RegValue v;
-      if (!parseValue(w, v)) return;
-      const std::string id = fold(w[1].text);
-      bool replaced = false;
-      for (auto& [n, old] : current->values) {
-        if (fold(n) == id) {
-          old = v;  // a name given twice: the later line counts
-          replaced = true;
-        }
+    } else if (split && w.size() >= 4 && isWord(w[0], "value") && w[1].quoted && current != nullptr &&
+               parseValue(w, v)) {
+      const auto [at, added] = currentIndex->try_emplace(fold(w[1].text), current->values.size());
+      if (added) {
+        current->values.emplace_back(w[1].text, v);
+      } else {
+        current->values[at->second].second = v;  // a name given twice: the later line counts
       }
-      if (!replaced) current->values.emplace_back(w[1].text, v);
     } else {
-      return;
+      // A damaged line is skipped. Unless it is a value line, it may have
+      // been a key's line: the values after it belong to no key read.
+      damaged_ = true;
+      if (line.substr(first, 6) != "value " && line.substr(first, 6) != "value\t") {
+        current = nullptr;
+        currentIndex = nullptr;
+      }
     }
   }
 

@@ -4,6 +4,13 @@
 // compare without regard to case), each key with a class text and values of
 // a type number (1 REG_SZ, 4 REG_DWORD, others kept as raw bytes). The store
 // is one UTF-8 file; every change is saved at once, atomically.
+//
+// Reading the file never blocks and never runs out of memory: only a regular
+// file of at most kMaxFileBytes is read, anything else counts as no store.
+// A damaged line is skipped and every line that reads is kept; a file that
+// did not read cleanly is kept beside the store, as "NAME.damaged", before
+// the first save replaces it.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -28,6 +35,8 @@ struct RegValue {
 
 class RegistryStore {
  public:
+  static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+
   // The store file; it is read now and created on the first change.
   explicit RegistryStore(std::filesystem::path file);
 
@@ -36,6 +45,10 @@ class RegistryStore {
   static std::filesystem::path defaultFile();
 
   const std::filesystem::path& file() const { return file_; }
+  // Where a file that did not read cleanly is kept.
+  std::filesystem::path damagedFile() const;
+  // False while the file read at the start, not yet saved over, was damaged.
+  bool readCleanly() const { return !damaged_; }
 
   bool keyExists(std::string_view path) const;
   // Creates the key and every missing parent; true only when the key itself
@@ -53,11 +66,16 @@ class RegistryStore {
     std::vector<std::pair<std::string, RegValue>> values;
   };
   static std::string fold(std::string_view s);
-  bool save() const;
+  bool save();
+  bool keepDamagedFile() const;
   void load();
+  void parse(std::string_view text);
 
   std::filesystem::path file_;
   std::map<std::string, Key> keys_;  // by folded path
+  bool damaged_ = false;
+  // The bytes of a damaged file, when it could be read at all.
+  std::optional<std::string> damagedBytes_;
 };
 
 }  // namespace mirl::rt

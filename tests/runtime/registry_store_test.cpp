@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "runtime/temp_folder.h"  // tests/runtime
 
@@ -166,31 +167,132 @@ TEST_F(Registry, NoTemporaryFilesAreLeft) {
   EXPECT_EQ(names, "registry ");
 }
 
-TEST_F(Registry, DamagedFilesReadAsEmpty) {
-  const std::string good = "key \"K\" class \"c\"\nvalue \"v\" dword 1\n";
-  // Each holds the key "K" beside one damaged line.
-  const std::vector<std::string> damaged = {
-      good + "garbage\n",
-      "value \"v\" dword 1\n" + good,                 // value before any key
-      "key \"K\" class \"c\"\nvalue \"v\" dword x\n",  // not a number
-      "key \"K\" class \"c\"\nvalue \"v\" dword 99999999999\n",
-      "key \"K\" class \"c\"\nvalue \"v\" sz \"open\n",  // no closing quote
-      "key \"K\" class \"c\"\nvalue \"v\" sz \"%4\"\n",  // cut escape
-      "key \"K\" class \"c\"\nvalue \"v\" sz \"%zz\"\n",
-      "key \"K\" class \"c\"\nvalue \"v\" float \"1\"\n",
-      "key \"K\" class \"c\"\nvalue \"v\" bytes 3 \"abc\"\n",
-      "key \"K\" class \"c\"\nvalue \"v\" bytes 1 \"61\"\n",  // text type as bytes
-      "key \"K\"\n",
-      std::string("key \"K\" class \"c\"\n\0\n", 20),
+TEST_F(Registry, DamagedLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
+  const auto fileWith = [](const std::string& bad) {
+    return "key \"K\" class \"c\"\nvalue \"a\" dword 1\n" + bad + "\nvalue \"b\" dword 2\n" +
+           "key \"L\" class \"c\"\nvalue \"c\" sz \"x\"\n";
   };
+  // A damaged value line loses only that value.
+  const std::vector<std::string> badValues = {
+      "value \"v\" dword x",           "value \"v\" dword 99999999999",
+      "value \"v\" sz \"open",         "value \"v\" sz \"%4\"",
+      "value \"v\" sz \"%zz\"",        "value \"v\" float \"1\"",
+      "value \"v\" bytes 3 \"abc\"",   "value \"v\" bytes 1 \"61\"",  // a text type as bytes
+      "value \"v\" sz \"a\"\"b\"",
+  };
+  // Any other damaged line may have been a key's: the values after it are
+  // dropped up to the next key line.
+  const std::vector<std::string> badOthers = {"garbage", "key \"K\"", "key \"M\" class \"c",
+                                              std::string("\0", 1)};
   std::filesystem::create_directories(file.parent_path());
-  writeBytes(file, "# comment\n\n" + good);
-  EXPECT_EQ(RegistryStore(file).readValue("K", "v")->number, 1);
-  for (const std::string& text : damaged) {
-    writeBytes(file, text);
+  for (const std::string& bad : badValues) {
+    writeBytes(file, fileWith(bad));
     RegistryStore store(file);
-    EXPECT_FALSE(store.keyExists("K")) << text;
+    EXPECT_FALSE(store.readCleanly()) << bad;
+    EXPECT_EQ(store.readValue("K", "a")->number, 1) << bad;
+    EXPECT_EQ(store.readValue("K", "b")->number, 2) << bad;
+    EXPECT_FALSE(store.readValue("K", "v")) << bad;
+    EXPECT_EQ(store.readValue("L", "c")->text, "x") << bad;
   }
+  for (const std::string& bad : badOthers) {
+    writeBytes(file, fileWith(bad));
+    RegistryStore store(file);
+    EXPECT_FALSE(store.readCleanly()) << bad;
+    EXPECT_EQ(store.readValue("K", "a")->number, 1) << bad;
+    EXPECT_FALSE(store.readValue("K", "b")) << bad;
+    EXPECT_EQ(store.readValue("L", "c")->text, "x") << bad;
+  }
+  writeBytes(file, "value \"v\" dword 1\nkey \"K\" class \"c\"\n");  // a value before any key
+  EXPECT_FALSE(RegistryStore(file).keyExists("K\\v"));
+  EXPECT_TRUE(RegistryStore(file).keyExists("K"));
+  EXPECT_FALSE(RegistryStore(file).readValue("K", "v"));
+
+  // Reading changes nothing; the first save keeps the damaged file beside
+  // the store, later saves leave that copy alone.
+  const std::string damaged = fileWith("garbage");
+  writeBytes(file, damaged);
+  RegistryStore store(file);
+  EXPECT_FALSE(std::filesystem::exists(store.damagedFile()));
+  ASSERT_TRUE(store.writeValue("L", "d", dword(4)));
+  EXPECT_TRUE(store.readCleanly());
+  EXPECT_EQ(store.damagedFile(), dir / "cfg" / "Quillfen" / "registry.damaged");
+  EXPECT_EQ(readBytes(store.damagedFile()), damaged);
+  writeBytes(store.damagedFile(), "looked at");
+  ASSERT_TRUE(store.writeValue("L", "d", dword(5)));
+  EXPECT_EQ(readBytes(store.damagedFile()), "looked at");
+  RegistryStore again(file);
+  EXPECT_TRUE(again.readCleanly());
+  EXPECT_EQ(again.readValue("K", "a")->number, 1);
+  EXPECT_EQ(again.readValue("L", "c")->text, "x");
+  EXPECT_EQ(again.readValue("L", "d")->number, 5);
+
+  // A clean file is never copied.
+  std::filesystem::remove(store.damagedFile());
+  ASSERT_TRUE(again.writeValue("L", "d", dword(6)));
+  EXPECT_FALSE(std::filesystem::exists(store.damagedFile()));
+}
+
+TEST_F(Registry, OnlyARegularFileOfBoundedSizeIsRead) {
+  std::filesystem::create_directories(file.parent_path());
+  // Too large: no store; the first save moves the file aside instead of
+  // copying it.
+  std::string huge = "key \"K\" class \"c\"\n";
+  huge.resize(RegistryStore::kMaxFileBytes + 1, '\n');
+  writeBytes(file, huge);
+  {
+    RegistryStore store(file);
+    EXPECT_FALSE(store.keyExists("K"));
+    EXPECT_FALSE(store.readCleanly());
+    ASSERT_TRUE(store.createKey("N", "c"));
+    EXPECT_EQ(std::filesystem::file_size(store.damagedFile()), huge.size());
+    EXPECT_TRUE(RegistryStore(file).keyExists("N"));
+    std::filesystem::remove(store.damagedFile());
+  }
+  huge.resize(RegistryStore::kMaxFileBytes);  // exactly the limit still reads
+  writeBytes(file, huge);
+  EXPECT_TRUE(RegistryStore(file).keyExists("K"));
+
+  // A FIFO would block the start for ever, a link to an endless device would
+  // fill the memory: neither is read, and neither is replaced or moved.
+  std::filesystem::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  {
+    RegistryStore store(file);
+    EXPECT_FALSE(store.keyExists("K"));
+    EXPECT_FALSE(store.createKey("K", "c"));
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+  }
+  std::filesystem::remove(file);
+  std::filesystem::create_symlink("/dev/zero", file);
+  {
+    RegistryStore store(file);
+    EXPECT_FALSE(store.keyExists("K"));
+    EXPECT_FALSE(store.createKey("K", "c"));
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "cfg" / "Quillfen" / "registry.damaged"));
+}
+
+TEST_F(Registry, AKeyWithManyValuesKeepsEachNameOnceAndTheLastLineOfIt) {
+  // Every name is given twice, the second time in other letter case.
+  std::string text = "key \"K\" class \"c\"\n";
+  constexpr int kNames = 20000;
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < kNames; ++i) {
+      text += "value \"" + std::string(round == 0 ? "v" : "V") + std::to_string(i) + "\" dword " +
+              std::to_string(i + round * kNames) + "\n";
+    }
+  }
+  std::filesystem::create_directories(file.parent_path());
+  writeBytes(file, text);
+  RegistryStore store(file);
+  EXPECT_TRUE(store.readCleanly());
+  EXPECT_EQ(store.readValue("K", "v0")->number, kNames);
+  EXPECT_EQ(store.readValue("K", "V19999")->number, 2 * kNames - 1);
+  ASSERT_TRUE(store.writeValue("K", "v1", dword(-1)));
+  const std::string saved = readBytes(file);
+  EXPECT_NE(saved.find("value \"v1\" dword -1\nvalue \"v2\" dword 20002\n"), std::string::npos);  // order and first spelling kept
+  EXPECT_EQ(saved.find("\"V1\""), std::string::npos);
 }
 
 TEST_F(Registry, HandWrittenFileGetsTheParentsOfItsKeys) {
