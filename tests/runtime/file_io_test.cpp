@@ -47,7 +47,9 @@ TEST(ReplaceFile, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWrite) {
 
   ASSERT_TRUE(mirl::rt::replaceFileAtomically(dir / "f", "new"));
   EXPECT_EQ(readBytes(dir / "f"), "new");
-  for (const auto& [name, minutes, removed] : files) EXPECT_EQ(std::filesystem::exists(dir / name), !removed) << name;
+  for (const auto& [name, minutes, removed] : files) {
+    EXPECT_EQ(std::filesystem::exists(dir / name), !removed) << name;
+  }
   EXPECT_TRUE(std::filesystem::is_directory(dir / (".f.tmp-" + dead + "-20")));
 }
 

@@ -291,7 +291,8 @@ TEST_F(Registry, AKeyWithManyValuesKeepsEachNameOnceAndTheLastLineOfIt) {
   EXPECT_EQ(store.readValue("K", "V19999")->number, 2 * kNames - 1);
   ASSERT_TRUE(store.writeValue("K", "v1", dword(-1)));
   const std::string saved = readBytes(file);
-  EXPECT_NE(saved.find("value \"v1\" dword -1\nvalue \"v2\" dword 20002\n"), std::string::npos);  // order and first spelling kept
+  // Order and first spelling are kept.
+  EXPECT_NE(saved.find("value \"v1\" dword -1\nvalue \"v2\" dword 20002\n"), std::string::npos);
   EXPECT_EQ(saved.find("\"V1\""), std::string::npos);
 }
 
