@@ -140,6 +140,13 @@ std::string_view breakAfter(std::string_view text, size_t next) {
   return text[next - 1] == '\r' ? "\n" : "\r\n";
 }
 
+// A key name that reads back as itself: an "=" would end the name early, and
+// a name starting with "[" or ";" would make its line a section or a comment.
+bool keyFitsTheFormat(std::string_view trimmedKey) {
+  if (trimmedKey.find('=') != std::string_view::npos) return false;
+  return trimmedKey.empty() || (trimmedKey.front() != '[' && trimmedKey.front() != ';');
+}
+
 std::string readDefault(std::string_view defaultValue) {
   std::string s = cp1252::fromUtf8(untilNul(defaultValue));
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -178,6 +185,7 @@ bool write(const std::filesystem::path& file, std::string_view section, std::str
   const std::string_view sectionName = trim(sectionText);
   const std::string_view keyName = trim(keyText);
   const std::string valueText = forFile(value);
+  if (!keyFitsTheFormat(keyName)) return false;
 
   std::error_code ec;
   std::string text;

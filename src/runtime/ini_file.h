@@ -23,7 +23,9 @@ namespace mirl::rt::ini {
 std::string read(const std::filesystem::path& file, std::string_view section,
                  std::string_view key, std::string_view defaultValue);
 
-// False when the file could not be written (the target is unchanged then).
+// False when the file could not be written (the target is unchanged then),
+// and when the key's name cannot stand in a key line: a name with "=", or
+// one that starts with "[" or ";" (after its blanks), is refused.
 bool write(const std::filesystem::path& file, std::string_view section, std::string_view key,
            std::string_view value);
 

@@ -182,6 +182,24 @@ TEST_F(IniFile, LineBreaksInsideAValueBecomeBlanks) {
   EXPECT_EQ(ini::read(file, "S  X", "n y", ""), "v");
 }
 
+TEST_F(IniFile, KeyNamesThatALineCannotHoldAreRefused) {
+  const std::string before = "[S]\r\nk=1\r\n";
+  writeBytes(file, before);
+  // "[x]" would open a section, "b=c" would shift the value, ";c" would be a
+  // comment line added anew at each write.
+  for (const char* key : {"[x]", "[x", "b=c", "=", ";c", "  ;c", " [x"}) {
+    EXPECT_FALSE(ini::write(file, "S", key, "v")) << key;
+    EXPECT_FALSE(ini::write(dir / "new.ini", "S", key, "v")) << key;
+  }
+  EXPECT_EQ(readBytes(file), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "new.ini"));
+  // Brackets and semicolons elsewhere, and any section name, are fine.
+  for (const char* key : {"a[x]", "a;c", "x]"}) {
+    ASSERT_TRUE(ini::write(file, "[S]=;", key, "v")) << key;
+    EXPECT_EQ(ini::read(file, "[S]=;", key, ""), "v") << key;
+  }
+}
+
 TEST_F(IniFile, EmptyAndLongValuesReadBackAsTheContractSays) {
   ASSERT_TRUE(ini::write(file, "S", "empty", ""));
   EXPECT_EQ(ini::read(file, "S", "empty", "DEF"), "");
