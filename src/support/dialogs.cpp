@@ -10,10 +10,8 @@
 namespace mirl {
 namespace {
 
-// The file-name box holds 700 characters; a longer proposed name is cut to
-// the longest name a file system takes instead of failing.
-constexpr int kNameBuffer = 700;
-constexpr int kLongestName = 255;
+// The longest file name, in bytes, that the file systems take.
+constexpr size_t kLongestName = 255;
 
 // The pairs of the NUL-separated list: the list ends at its first empty
 // part, and a description without a pattern is not a pair.
@@ -38,6 +36,40 @@ std::string fromBuffer(const std::string& answer) {
   std::string path = answer.substr(0, answer.find('\0'));
   if (path.size() < 2) return "";
   return path;
+}
+
+// C0 controls, DEL, and the C1 controls (U+0080 to U+009F, in UTF-8 the
+// byte 0xC2 followed by 0x80 to 0x9F).
+size_t controlLength(std::string_view s, size_t i) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c < 0x20 || c == 0x7F) return 1;
+  if (c == 0xC2 && i + 1 < s.size()) {
+    const auto next = static_cast<unsigned char>(s[i + 1]);
+    if (next >= 0x80 && next <= 0x9F) return 2;
+  }
+  return 0;
+}
+
+// The name the save dialog proposes: up to its first NUL, without control
+// characters, cut to the longest file name without splitting a character;
+// nothing when only dots or nothing remain ("." and ".." name folders).
+std::string proposedFileName(std::string_view name) {
+  name = name.substr(0, name.find('\0'));
+  std::string out;
+  for (size_t i = 0; i < name.size();) {
+    if (const size_t n = controlLength(name, i); n > 0) {
+      i += n;
+      continue;
+    }
+    out += name[i++];
+  }
+  if (out.size() > kLongestName) {
+    size_t cut = kLongestName;
+    while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+    out.resize(cut);
+  }
+  if (out.find_first_not_of('.') == std::string::npos) return "";
+  return out;
 }
 
 }  // namespace
@@ -66,16 +98,12 @@ std::string Dialog_Oeffnen(App& app, std::string_view filter, std::string_view s
 
 std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view /*defaultExtension*/,
                              std::string_view startPath, std::string_view proposedName) {
-  std::string_view name = proposedName;
-  if (rt::utf8::length(name) > kNameBuffer) name = name.substr(0, rt::utf8::offset(name, kLongestName));
-  name = name.substr(0, name.find('\0'));
-
   rt::FileDialogRequest request;
   request.kind = rt::FileDialogRequest::Kind::Save;
   request.title = "Speichern";
   request.filters = filterPairs(filter);
   request.startPath = std::string(startPath);
-  request.proposedName = std::string(name);
+  request.proposedName = proposedFileName(proposedName);
   return fromBuffer(app.host().fileDialog(request));
 }
 

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "runtime/utf8.h"
 #include "testkit/test_app.h"
 
 namespace {
@@ -84,19 +83,27 @@ TEST_F(Dialogs, FilterPairsStopWhereTheListEnds) {
   EXPECT_EQ(shown(""), Pairs{});
 }
 
-TEST_F(Dialogs, ALongProposedNameIsCutTo255CharactersAndTheDialogShown) {
-  const std::string name700(700, 'n');
-  host.queueDialogAnswer("");
-  mirl::Dialog_Speichern(app, "A|*.a", "", "", name700);
-  EXPECT_EQ(host.dialogs.back().request.proposedName, name700);  // 700 still fits
-
-  std::string longName;
-  for (int i = 0; i < 701; ++i) longName += "ü";
-  host.queueDialogAnswer("/tmp/x.ini");
-  EXPECT_EQ(mirl::Dialog_Speichern(app, "A|*.a", "", "", longName), "/tmp/x.ini");
-  const std::string& proposed = host.dialogs.back().request.proposedName;
-  EXPECT_EQ(mirl::rt::utf8::length(proposed), 255);
-  EXPECT_EQ(proposed, longName.substr(0, 510));
+TEST_F(Dialogs, TheProposedNameIsOneThatCanNameAFile) {
+  const auto proposed = [&](const std::string& name) {
+    host.queueDialogAnswer("");
+    mirl::Dialog_Speichern(app, "A|*.a", "", "", name);
+    return host.dialogs.back().request.proposedName;
+  };
+  // Control characters are dropped, a NUL ends the name.
+  EXPECT_EQ(proposed("Erd\nbeer\t\x01 Va\x7Fnille\xC2\x85"), "Erdbeer Vanille");
+  EXPECT_EQ(proposed(std::string("Rezept\0alt", 10)), "Rezept");
+  EXPECT_EQ(proposed("Zitrone ]<>| ´ü"), "Zitrone ]<>| ´ü");  // others stay as given
+  // Only dots, or nothing left: no proposal.
+  for (const char* name : {".", "..", "....", "\n.\t.", ""}) EXPECT_EQ(proposed(name), "") << name;
+  EXPECT_EQ(proposed(".hidden"), ".hidden");
+  // At most 255 bytes, cut between characters (a 700-character name included).
+  EXPECT_EQ(proposed(std::string(255, 'n')), std::string(255, 'n'));
+  EXPECT_EQ(proposed(std::string(700, 'n')), std::string(255, 'n'));
+  std::string umlauts;
+  for (int i = 0; i < 701; ++i) umlauts += "ü";
+  EXPECT_EQ(proposed(umlauts), umlauts.substr(0, 254));
+  EXPECT_EQ(proposed("a" + umlauts), "a" + umlauts.substr(0, 254));
+  EXPECT_EQ(proposed(std::string(300, '\x01') + "kurz"), "kurz");  // cut after dropping
 }
 
 TEST_F(Dialogs, AnswerIsTakenUpToItsFirstNulAndNeedsTwoCharacters) {
