@@ -7,6 +7,7 @@
 
 #include "context/app.h"
 #include "model/refresh.h"
+#include "model/validators.h"
 
 namespace mirl {
 
@@ -29,7 +30,8 @@ std::vector<rt::Control*> refreshOnClick(FrmMain& f) {
   return v;
 }
 
-// Numeric fields whose Validate runs the refresh (the focus always moves on).
+// Numeric fields whose Validate runs the refresh (the focus always moves on);
+// the flavour prices have their own handler.
 std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
   std::vector<rt::TextBox*> v;
   for (BaseSlot& b : f.basis) {
@@ -38,7 +40,7 @@ std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
   }
   for (int k : kFlavourRowNumbers) {
     FlavourRow& r = f.aroma[k];
-    v.insert(v.end(), {r.txt_Aroma_Menge_ml, r.txt_Aroma_Menge, r.txt_Aroma_Preis});
+    v.insert(v.end(), {r.txt_Aroma_Menge_ml, r.txt_Aroma_Menge});
   }
   v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
                      f.txt_Berechnung_Prozent_VG, f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst,
@@ -74,6 +76,16 @@ void wireModelHandlers(App& app) {
   }
   for (rt::TextBox* t : refreshOnValidate(f)) {
     t->onValidate = [&app](bool& /*cancel*/) { Anzeige_Aktualisieren(app); };
+  }
+  // The refresh leaves a flavour price as it stands but counts it by its
+  // normalised form; leaving the field shows that form, so that what the
+  // field shows is what the mixture costs.
+  for (int k : kFlavourRowNumbers) {
+    rt::TextBox* t = f.aroma[k].txt_Aroma_Preis;
+    t->onValidate = [&app, t](bool& /*cancel*/) {
+      t->setText(Zahl_Formatieren_Preis(t->Text()));
+      Anzeige_Aktualisieren(app);
+    };
   }
   for (rt::TextBox* t : selectOnFocusFields(f)) {
     t->onGotFocus = [&app, t] { selectOnFocus(app, *t); };

@@ -47,9 +47,9 @@ double ingredientsPrice(FrmMain& f) {
   for (int k : kFlavourRowNumbers) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 0) continue;
-    // The flavour price is left as typed by every refresh; it counts with the
-    // value its normalised form has, as every other price does ("2.5" is
-    // 2,50, "-3" is 3,00).
+    // The refresh leaves the flavour price as it stands (only leaving the
+    // field normalises it); it counts with the value its normalised form
+    // has, as every other price does ("2.5" is 2,50, "-3" is 3,00).
     auto price = rt::num::parse(Zahl_Formatieren_Preis(r.txt_Aroma_Preis->Text()));
     auto term = ingredientPrice(price, fieldNumber(*r.txt_Aroma_Menge_ml),
                                 r.cbo_Aroma_Preis_Menge->selectedItemData());
