@@ -55,10 +55,18 @@ std::string withoutFullStops(std::string_view s) {
   return out;
 }
 
+std::string formatCuttingComma(std::string_view s, std::string_view pattern, bool cutTrailingComma) {
+  std::string out = rt::num::formatText(s, pattern);
+  if (cutTrailingComma && !out.empty() && out.back() == ',') out.pop_back();
+  return out;
+}
+
 std::string normalise(std::string_view text, std::string_view pattern, bool cutTrailingComma) {
-  std::string s = keepDigitsAndComma(trimSpaces(text));
-  s = rt::num::formatText(s, pattern);
-  if (cutTrailingComma && !s.empty() && s.back() == ',') s.pop_back();
+  std::string s = formatCuttingComma(keepDigitsAndComma(trimSpaces(text)), pattern, cutTrailingComma);
+  // A text that is a number only once its last comma is cut ("1,2345,")
+  // is formatted like every other number, so that the field shows the
+  // value that counts, and shows it the same after the next refresh.
+  if (cutTrailingComma && rt::num::isNumeric(s)) s = formatCuttingComma(s, pattern, true);
   return std::string(trimSpaces(s));
 }
 
