@@ -1,8 +1,9 @@
 # make run   builds the program (release) and starts it
 # make test  builds and runs every test, plainly and under the sanitizers
+# make fuzz-long  runs every fuzz target for ten minutes (before a release)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build-release test-dev test-asan fuzz clean
+.PHONY: run test deps build-release test-dev test-asan fuzz fuzz-long build-fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -27,10 +28,16 @@ test-asan:
 	ctest --preset asan -j $(JOBS)
 
 # The fuzz targets run for a few seconds each when clang is there.
-fuzz:
+fuzz: build-fuzz
+	@if command -v clang++ >/dev/null 2>&1; then scripts/run-fuzzers build/fuzz; fi
+
+# Before a release: every fuzz target for ten minutes.
+fuzz-long: deps build-fuzz
+	@FUZZ_SECONDS=600 scripts/run-fuzzers build/fuzz
+
+build-fuzz:
 	@if command -v clang++ >/dev/null 2>&1; then \
-	  cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $(JOBS) && \
-	  scripts/run-fuzzers build/fuzz; \
+	  cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $(JOBS); \
 	else echo "fuzz: clang++ not found, fuzz targets skipped"; fi
 
 clean:

@@ -1,41 +1,27 @@
-// Initialisation files of any content: reading never fails, and writing one
-// key changes only that key's line (or adds it, or adds its section at the
-// end), keeps every other line byte for byte, and the key reads back.
+// Initialisation files of any content, values of any bytes (quotes, blanks,
+// CR and LF, NUL, bytes that are no Windows-1252 text, more than 1023 of
+// them): reading never fails; writing one key changes only that key's line
+// (or adds it, or adds its section at the end), keeps every other line byte
+// for byte, and the key reads back as the file contract says; a key name
+// that a key line cannot hold is refused and the file left alone.
+//
+// Input: byte 0 picks the section, byte 1 the key, bytes 2 and 3 the length
+// of the value, which is taken from the end; what stands between is the file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "fuzz_scratch.h"
+#include "runtime/codepage.h"
 #include "runtime/ini_file.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using mirl::fuzz::check;
 
-// A fresh folder for one run, removed at its end.
-struct Folder {
-  Folder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "mirl-fuzz-ini-XXXXXX").string();
-    check(::mkdtemp(templ.data()) != nullptr);
-    path = templ;
-  }
-  ~Folder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
-  std::filesystem::path path;
-};
-
-std::string slurp(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+constexpr size_t kMaxValue = 1023;
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;
@@ -49,37 +35,60 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
+// What reading gives for a value written: up to a NUL, in the code page, line
+// breaks as blanks, blanks around it and one pair of enclosing quotes gone,
+// at most 1023 characters.
+std::string readBackOf(std::string_view value) {
+  std::string s = mirl::rt::cp1252::fromUtf8(value.substr(0, value.find('\0')));
+  for (char& c : s) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  const size_t first = s.find_first_not_of(" \t");
+  s = first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(" \t") - first + 1);
+  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
+    s = s.substr(1, s.size() - 2);
+  }
+  if (s.size() > kMaxValue) s.resize(kMaxValue);
+  return mirl::rt::cp1252::toUtf8(s);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const char* const kSections[] = {"S", "Global", "aromen", "ÄRGER", "x y", ""};
   static const char* const kKeys[] = {"k", "Berechnung_Menge", "1_aroma_kommentar", "KÖNIG", "dpA_Name"};
-  const std::string input(reinterpret_cast<const char*>(data), size);
+  static const char* const kRefusedKeys[] = {"[x]", "b=c", ";c"};
+  const std::string_view all(reinterpret_cast<const char*>(data), size);
+  const std::string_view rest = size >= 4 ? all.substr(4) : std::string_view();
+  const size_t valueLength = size >= 4 ? std::min<size_t>((data[2] | data[3] << 8) % 2048, rest.size()) : 0;
+  const std::string input(rest.substr(0, rest.size() - valueLength));
+  const std::string value(rest.substr(rest.size() - valueLength));
   const std::string section = kSections[size > 0 ? data[0] % 6 : 0];
-  const std::string key = kKeys[size > 1 ? data[1] % 5 : 0];
-  // A value that reads back exactly: no blanks at its ends, no quotes.
-  std::string value;
-  const size_t valueLength = size > 2 ? data[2] % 40 : 3;
-  for (size_t i = 0; i < valueLength; ++i) {
-    value += static_cast<char>('a' + (i < size ? data[size - 1 - i] : i) % 26);
-  }
+  const size_t keyPick = size > 1 ? data[1] % 8 : 0;
 
-  const Folder folder;
+  const mirl::fuzz::Scratch folder;
   const std::filesystem::path file = folder.path / "fuzz.ini";
-  { std::ofstream(file, std::ios::binary | std::ios::trunc) << input; }
+  mirl::fuzz::spill(file, input);
 
   for (const char* s : kSections) {
-    for (const char* k : kKeys) check(mirl::rt::ini::read(file, s, k, "default").size() <= 3 * 1023);
+    for (const char* k : kKeys) check(mirl::rt::ini::read(file, s, k, "default").size() <= 3 * kMaxValue);
   }
 
+  if (keyPick >= 5) {
+    check(!mirl::rt::ini::write(file, section, kRefusedKeys[keyPick - 5], value));
+    check(mirl::fuzz::slurp(file) == input);
+    check(folder.entries() == 1);
+    return 0;
+  }
+  const std::string key = kKeys[keyPick];
   check(mirl::rt::ini::write(file, section, key, value));
-  check(mirl::rt::ini::read(file, section, key, "<missing>") == value);
+  check(mirl::rt::ini::read(file, section, key, "<missing>") == readBackOf(value));
 
   // The old lines stand unchanged around one replaced line (or none, when
   // the value was already there), one added key line, or an added section
   // with its key at the end.
   const std::vector<std::string> before = lines(input);
-  const std::vector<std::string> after = lines(slurp(file));
+  const std::vector<std::string> after = lines(mirl::fuzz::slurp(file));
   const bool lastOpen = !input.empty() && input.back() != '\n';
   const auto same = [&](size_t i, size_t j) {
     std::string a = before[i], b = after[j];
@@ -107,8 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Nothing but the file is left in the folder.
-  size_t entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder.path)) ++entries;
-  check(entries == 1);
+  check(folder.entries() == 1);
   return 0;
 }
