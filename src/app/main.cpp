@@ -2,11 +2,11 @@
 // with the Qt host and its windows, runs the start-up (which shows the main
 // window) and runs the event loop until the window is closed.
 #include <QApplication>
-#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
+#include "gui/app_setup.h"
 #include "gui/display_check.h"
 #include "gui/qt_host.h"
 #include "gui/windows.h"
@@ -24,9 +24,7 @@ std::optional<std::string> environment(const char* name) {
 
 int run(int argc, char** argv) {
   QApplication qapp(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("MirlFumarix"));
-  QApplication::setOrganizationName(QStringLiteral("Quillfen"));
-  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+  mirl::gui::setUpApplication();
 
   const std::filesystem::path executable = QCoreApplication::applicationFilePath().toStdString();
   mirl::gui::QtHost host;

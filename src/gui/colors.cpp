@@ -52,6 +52,17 @@ QColor toQColor(rt::Color c, const QPalette& palette) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
+QColor contrastingText(const QColor& back) {
+  // Perceived brightness of the background, 0 to 255.
+  const double brightness = 0.299 * back.red() + 0.587 * back.green() + 0.114 * back.blue();
+  return brightness >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QColor textOn(rt::Color back, rt::Color fore, const QPalette& palette) {
+  if (rt::isSystemColor(back) || !rt::isSystemColor(fore)) return toQColor(fore, palette);
+  return contrastingText(toQColor(back, palette));
+}
+
 QColor blend(const QColor& c, const QColor& towards, double amount) {
   auto mix = [amount](int a, int b) { return static_cast<int>(a + (b - a) * amount + 0.5); };
   return QColor(mix(c.red(), towards.red()), mix(c.green(), towards.green()), mix(c.blue(), towards.blue()));

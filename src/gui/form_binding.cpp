@@ -13,6 +13,7 @@
 
 #include "gui/colors.h"
 #include "gui/model_widgets.h"
+#include "gui/window_fit.h"
 
 namespace mirl::gui {
 
@@ -21,6 +22,13 @@ namespace {
 constexpr int kTwips = FormBinding::kTwipsPerPixel;
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// How far disabled text moves towards its background: text in the theme's
+// colours, and text on a colour of the program's own or in one.
+constexpr double kDimText = 0.45;
+constexpr double kDimOwn = 0.25;
+
+bool ownColor(rt::Color c) { return !rt::isSystemColor(c); }
 
 Qt::CheckState checkState(int value) {
   if (value == 1) return Qt::Checked;
@@ -33,6 +41,7 @@ Qt::CheckState checkState(int value) {
 FormBinding::FormBinding(rt::Form& form, QWidget& window) : form_(form), window_(window) {
   form_.setObserver(this);
   watch(window_);
+  showFocusFrames();
   Syncing s(syncing_);
   window_.setWindowTitle(qs(form_.Caption()));
   syncWindowGeometry();
@@ -48,6 +57,13 @@ void FormBinding::release() {
 }
 
 void FormBinding::watch(QWidget& w) { w.installEventFilter(this); }
+
+void FormBinding::showFocusFrames() {
+  // The style draws a focus frame only in a window whose focus last moved
+  // by the keyboard. Here the form moves the focus (by Tab, a click or
+  // code), so the frame is always wanted.
+  window_.setAttribute(Qt::WA_KeyboardFocusChange);
+}
 
 QWidget* FormBinding::create(rt::Control& c, QWidget* parent) {
   QWidget* w = nullptr;
@@ -137,6 +153,8 @@ void FormBinding::bindStatusBar(const rt::StatusBar& bar, QStatusBar& view) {
     auto* panel = new QLabel(&view);
     panel->setTextFormat(Qt::PlainText);
     panel->setObjectName(QStringLiteral("%1.Panel%2").arg(qs(bar.name())).arg(i));
+    // A long text is cut off; it never widens the window.
+    panel->setMinimumWidth(1);
     // The first panel takes the free width.
     view.addWidget(panel, i == 1 ? 1 : 0);
     statusPanels_.push_back(panel);
@@ -274,29 +292,30 @@ void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {
 void FormBinding::syncTextColors(const rt::TextBox& t, QLineEdit& le) {
   QPalette pal = QApplication::palette(&le);
   const QColor back = toQColor(t.BackColor(), pal);
-  const QColor fore = toQColor(t.ForeColor(), pal);
+  const QColor fore = textOn(t.BackColor(), t.ForeColor(), pal);
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(group, QPalette::Base, back);
     pal.setColor(group, QPalette::Text, fore);
   }
   // A disabled field keeps its background (computed amounts are shown green
-  // in disabled fields); only its text is dimmed.
+  // in disabled fields); only its text is dimmed, less so on a colour of the
+  // program's own, where it is a result to be read.
   pal.setColor(QPalette::Disabled, QPalette::Base, back);
-  pal.setColor(QPalette::Disabled, QPalette::Text, blend(fore, back, 0.45));
+  pal.setColor(QPalette::Disabled, QPalette::Text, blend(fore, back, ownColor(t.BackColor()) ? kDimOwn : kDimText));
   le.setPalette(pal);
 }
 
 void FormBinding::syncLabelColors(const rt::Label& l, QWidget& w) {
   QPalette pal = QApplication::palette(&w);
   const QColor back = toQColor(l.BackColor(), pal);
-  if (l.ForeColor() != rt::sys::ButtonText) {
+  const bool ownBackground = l.BackColor() != rt::sys::ButtonFace;
+  if (l.ForeColor() != rt::sys::ButtonText || ownColor(l.BackColor())) {
     // A coloured text (the red of a sum that is off) stays readable when
     // the label is disabled: dimmed a little, not greyed out.
-    const QColor fore = toQColor(l.ForeColor(), pal);
+    const QColor fore = textOn(l.BackColor(), l.ForeColor(), pal);
     for (auto group : {QPalette::Active, QPalette::Inactive}) pal.setColor(group, QPalette::WindowText, fore);
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, blend(fore, back, 0.25));
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, blend(fore, back, kDimOwn));
   }
-  const bool ownBackground = l.BackColor() != rt::sys::ButtonFace;
   if (ownBackground) {
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
       pal.setColor(group, QPalette::Window, back);
@@ -376,6 +395,11 @@ void FormBinding::syncWindowVisible() {
     return;
   }
   syncWindowGeometry();
+  if (!sized_) {
+    // The first time on screen: the size the layout asks for.
+    sized_ = true;
+    window_.resize(openingSize(window_));
+  }
   switch (form_.windowState()) {
     case rt::WindowState::Maximized:
       window_.showMaximized();
@@ -384,10 +408,33 @@ void FormBinding::syncWindowVisible() {
       window_.showMinimized();
       break;
     case rt::WindowState::Normal:
+      fitWindow();
+      // The window system tells the real frame only once the window is
+      // there; it is fitted again then.
+      refitPending_ = true;
       window_.show();
       break;
   }
   syncFocus();
+}
+
+void FormBinding::refitOnceFramed() {
+  if (!refitPending_ || !reportedFrame(window_)) return;
+  refitPending_ = false;
+  fitWindow();
+}
+
+void FormBinding::fitWindow() {
+  if (!fitToScreen(window_)) return;
+  Syncing s(syncing_);
+  reportPlacement();
+}
+
+void FormBinding::reportPlacement() {
+  if (window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
+  form_.setLeft(window_.x() * kTwipsPerPixel);
+  form_.setTop(window_.y() * kTwipsPerPixel);
+  form_.setSize(window_.frameGeometry().width() * kTwipsPerPixel, window_.frameGeometry().height() * kTwipsPerPixel);
 }
 
 void FormBinding::syncWindowGeometry() {

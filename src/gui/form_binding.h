@@ -106,6 +106,7 @@ class FormBinding : public QObject, public rt::FormObserver {
   };
 
   void watch(QWidget& w);
+  void showFocusFrames();
   void syncControl(rt::Control& c);
   void syncProp(rt::Control& c, rt::Prop p);
   void syncTextColors(const rt::TextBox& t, QLineEdit& le);
@@ -117,6 +118,12 @@ class FormBinding : public QObject, public rt::FormObserver {
   void syncFocus();
   void syncWindowGeometry();
   void syncWindowVisible();
+  // Keeps the window within its screen's available area.
+  void fitWindow();
+  void refitOnceFramed();
+  // Tells the form where the window is and how large (not when maximised
+  // or minimised).
+  void reportPlacement();
   void syncWaitCursor();
   void applySelection(const rt::TextBox& t, QLineEdit& le);
 
@@ -158,6 +165,10 @@ class FormBinding : public QObject, public rt::FormObserver {
   QPointer<QWidget> swallowUntilRelease_;
   bool released_ = false;
   bool waitCursor_ = false;
+  // The window has had its first size; it is to be fitted again once the
+  // window system has told its frame.
+  bool sized_ = false;
+  bool refitPending_ = false;
   std::vector<SavedCursor> savedCursors_;
 };
 

@@ -162,17 +162,15 @@ bool FormBinding::eventFilter(QObject* o, QEvent* e) {
 
 bool FormBinding::filterWindowEvent(QEvent* e) {
   switch (e->type()) {
-    case QEvent::Move:
-      if (!syncing_ && !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
-        Syncing s(syncing_);
-        form_.setLeft(window_.x() * kTwipsPerPixel);
-        form_.setTop(window_.y() * kTwipsPerPixel);
-      }
+    case QEvent::Show:
+      refitOnceFramed();
       return false;
+    case QEvent::Move:
     case QEvent::Resize:
-      if (!syncing_ && !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
+      refitOnceFramed();
+      if (!syncing_) {
         Syncing s(syncing_);
-        form_.setSize(window_.frameGeometry().width() * kTwipsPerPixel, window_.frameGeometry().height() * kTwipsPerPixel);
+        reportPlacement();
       }
       return false;
     case QEvent::WindowStateChange:
@@ -230,6 +228,9 @@ bool FormBinding::filterControlEvent(rt::Control* c, QWidget* w, QEvent* e) {
     return true;
   }
   switch (type) {
+    case QEvent::FocusIn:
+      showFocusFrames();
+      return false;
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(e);
       bool forward = true;

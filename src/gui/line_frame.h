@@ -52,8 +52,13 @@ class FrameBox : public QWidget {
 // A single separator drawn from one line control.
 class SeparatorLine : public QWidget {
  public:
+  // The room a separator takes across its line.
+  static constexpr int kThickness = 9;
+
   SeparatorLine(const rt::Line& line, Qt::Orientation orientation, QWidget* parent = nullptr);
-  QSize sizeHint() const override { return orientation_ == Qt::Horizontal ? QSize(20, 9) : QSize(9, 20); }
+  QSize sizeHint() const override {
+    return orientation_ == Qt::Horizontal ? QSize(20, kThickness) : QSize(kThickness, 20);
+  }
   const rt::Line& line() const { return line_; }
 
  protected:

@@ -11,6 +11,7 @@
 #include "context/app.h"
 #include "gui/line_frame.h"
 #include "gui/main_window.h"
+#include "gui/window_fit.h"
 #include "model/frm_main.h"
 
 namespace mirl::gui {
@@ -231,7 +232,10 @@ QVBoxLayout* liveColumn(Builder& b, FrmMain& f) {
   QWidget* aromaLabel = b.put(f.lbl_Live_Aroma);
   QWidget* aroma = b.field(f.txt_Live_Aroma, 5);
   v->addLayout(row({aromaLabel, aroma, b.put(f.lbl_Live_Aroma_Prozent)}));
-  v->addSpacing(9);
+  // The room of the calculation column's separator (a spacing is not
+  // followed by the layout's own), so that the rows beside each other line
+  // up.
+  v->addSpacing(SeparatorLine::kThickness + v->spacing());
 
   QGridLayout* g = grid();
   labelled(b, g, 0, f.lbl_Live_Menge, f.txt_Live_Menge, f.lbl_Live_Menge_ml);
@@ -273,8 +277,7 @@ FrameBox* panel(Builder& b, FrmMain& f, QWidget* parent) {
 }  // namespace
 
 void MainWindow::buildLayout() {
-  auto* central = new QWidget(this);
-  setCentralWidget(central);
+  auto* central = new QWidget;
   Builder b(binding_, central);
 
   frames_[0] = baseGroup(b, form_, 0, central);
@@ -294,7 +297,8 @@ void MainWindow::buildLayout() {
   all->setContentsMargins(8, 6, 8, 4);
   all->setSpacing(6);
   all->addLayout(top);
-  all->addLayout(bottom, 1);
+  all->addLayout(bottom);
+  setCentralWidget(new DesignedArea(central, this));
 
   binding_.setTabOrder(b.takeTabOrder());
 }

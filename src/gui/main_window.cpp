@@ -2,10 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QScreen>
 #include <QStatusBar>
 
 #include "context/app.h"
@@ -31,13 +29,6 @@ MainWindow::MainWindow(App& app, QWidget* parent)
   binding_.bindProgressBar(*form_.ProgressBar1, *progress_);
 
   binding_.afterInput = [this] { afterInput(); };
-
-  // Open at the size the layout asks for, within the screen.
-  QSize size = sizeHint();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableSize());
-  }
-  resize(size);
 }
 
 MainWindow::~MainWindow() = default;

@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 namespace mirl::gui {
 
@@ -97,6 +100,25 @@ QString fileFilter(const std::string& description, const std::string& patterns) 
   const QString bracket = QLatin1Char('(') + list.join(QLatin1Char(' ')) + QLatin1Char(')');
   if (desc.endsWith(bracket)) return desc;
   return desc.isEmpty() ? bracket : desc + QLatin1Char(' ') + bracket;
+}
+
+QtHost::QtHost() = default;
+
+// The translator, when installed, removes itself as it goes.
+QtHost::~QtHost() = default;
+
+void QtHost::setLanguage(const std::string& language) {
+  if (language == language_) return;
+  language_ = language;
+  translator_.reset();
+  if (language == "en") return;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QLocale(fromUtf8(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  translator_ = std::move(translator);
 }
 
 QWidget* QtHost::dialogParent() const {

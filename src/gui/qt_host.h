@@ -7,17 +7,22 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "runtime/host.h"
 
 class QFileDialog;
+class QTranslator;
 class QWidget;
 
 namespace mirl::gui {
 
 class QtHost : public rt::Host {
  public:
-  QtHost() = default;
+  QtHost();
+  ~QtHost() override;
+  QtHost(const QtHost&) = delete;
+  QtHost& operator=(const QtHost&) = delete;
 
   // Dialogs are centred on this window (the active window when unset).
   void setDialogParent(QWidget* parent) { parent_ = parent; }
@@ -27,6 +32,9 @@ class QtHost : public rt::Host {
   // Handles pending window-system events, at most about every 10 ms: the
   // searches call this after every step, millions of times.
   void processEvents() override;
+  // Loads Qt's own translation of the language (none for English, Qt's
+  // own); they stay English when the translation is not installed.
+  void setLanguage(const std::string& language) override;
 
   // Test hooks: when set, the box or dialog is built as for the user and
   // handed to the hook instead of being shown. The box hook returns the
@@ -53,6 +61,8 @@ class QtHost : public rt::Host {
   QWidget* dialogParent() const;
 
   QPointer<QWidget> parent_;
+  std::string language_ = "en";
+  std::unique_ptr<QTranslator> translator_;
   unsigned passCounter_ = 0;
   std::chrono::steady_clock::time_point lastPass_{};
   std::uint64_t realPasses_ = 0;

@@ -54,6 +54,10 @@ class Host {
   // One pass of the message loop: handle pending user input. A host may
   // skip the real work when it ran only a moment ago.
   virtual void processEvents() = 0;
+  // The program's texts are now in this language ("de" or "en"): the
+  // platform's own texts (buttons of message boxes and dialogs, context
+  // menus) follow it.
+  virtual void setLanguage(const std::string& /*language*/) {}
 };
 
 }  // namespace mirl::rt

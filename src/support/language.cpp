@@ -102,6 +102,7 @@ void switchLanguage(App& app, Language lang) {
   assignMessages(app, lang);
   // The flavour window's captions and tooltips are applied here.
   applyFlavourWindowTexts(app, lang);
+  app.host().setLanguage(lang == Language::German ? "de" : "en");
   Statusleiste_Text(app, confirmation(lang));
 }
 

@@ -40,6 +40,19 @@ TEST_F(LayoutTest, FitsASmallLaptopScreen) {
   EXPECT_LE(win().frameAromen()->geometry().right(), win().framePanel()->geometry().left());
 }
 
+TEST_F(LayoutTest, CalculationAndLiveRowsLineUp) {
+  auto top = [this](const rt::Control* c) { return win().widget(c)->mapTo(&win(), QPoint(0, 0)).y(); };
+  const std::pair<rt::Control*, rt::Control*> rows[] = {
+      {f().txt_Berechnung_Prozent_N, f().txt_Live_N},
+      {f().txt_AllAromaProzent, f().txt_Live_Aroma},
+      {f().txt_Berechnung_Menge, f().txt_Live_Menge},
+      {f().txt_Berechnung_Zusatzkosten, f().txt_Live_Preis_Zusatzkosten},
+      {f().txt_Berechnung_Preis, f().txt_Live_Preis},
+      {f().txt_Berechnung_Preis_Gesamt, f().txt_Live_Preis_Summe},
+  };
+  for (const auto& [calculation, live] : rows) EXPECT_EQ(top(calculation), top(live)) << live->fullName();
+}
+
 TEST_F(LayoutTest, ControlsSitInsideTheirGroupFrames) {
   auto inside = [](QWidget* w, FrameBox* frame) { return frame->isAncestorOf(w); };
   for (int s = 0; s < kBaseSlots; ++s) {
