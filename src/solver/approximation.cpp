@@ -80,7 +80,7 @@ bool flavoursLeaveTooLittle(App& app) {
 
 }  // namespace
 
-bool Annaeherung_Suche_V1(App& app) {
+bool Annaeherung_Suche_V1(App& app, [[maybe_unused]] GridMixing mixing) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "solver/grid_mixing.h"
+
 namespace mirl {
 class App;
 
@@ -8,6 +10,6 @@ class App;
 // filled are the proposals (fewer than 77 when cancelled early). Returns true
 // when it has ended (run through or cancelled); false only when it refused
 // to start because the flavours to be counted inside the target exceed 99 %.
-bool Annaeherung_Suche_V1(App& app);
+bool Annaeherung_Suche_V1(App& app, GridMixing mixing = GridMixing::Tables);
 
 }  // namespace mirl

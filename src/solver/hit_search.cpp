@@ -213,7 +213,7 @@ void endWithoutHits(App& app) {
 
 }  // namespace
 
-void Berechnung_Treffersuche(App& app) {
+void Berechnung_Treffersuche(App& app, [[maybe_unused]] GridMixing mixing) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "solver/grid_mixing.h"
+
 namespace mirl {
 class App;
 
@@ -7,6 +9,6 @@ class App;
 // exactly the target composition, and shows them sorted by price; offers the
 // approximation when nothing matches. Yields to the message loop after every
 // tested step, where a click on the calculate button cancels it.
-void Berechnung_Treffersuche(App& app);
+void Berechnung_Treffersuche(App& app, GridMixing mixing = GridMixing::Tables);
 
 }  // namespace mirl
