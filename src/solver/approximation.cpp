@@ -6,6 +6,7 @@
 #include "conversions/flavour_sums.h"
 #include "model/composition.h"
 #include "solver/base_record.h"
+#include "solver/grid_mixing.h"
 #include "solver/nearness.h"
 #include "solver/proposals.h"
 #include "solver/rescale.h"
@@ -22,40 +23,53 @@ namespace {
 // base's tick box (the message loop runs in between); a ticked base mixes
 // and inserts the current combination, an unticked one takes 0 parts and
 // ends its loop after this pass. Every pass then polls the cancel request,
-// and loops 1 to 5 yield once more (the insertion itself yields too).
+// and loops 1 to 5 yield once more (the insertion itself yields too). Each
+// level hands the loop inside it the sums of its own and the enclosing
+// slots' terms (see grid_mixing.h).
 class NearGrid {
  public:
-  NearGrid(App& app, const BaseSet& bases, int N, int progressSlot, double targetScore)
+  NearGrid(App& app, const BaseSet& bases, int N, int progressSlot, double targetScore, GridMixing mixing)
       : app_(app),
         loop_(app.loop()),
         w_(app.main()),
         rec_(bases),
+        mixer_(bases, N),
         N_(N),
         progressSlot_(progressSlot),
-        targetScore_(targetScore) {}
+        targetScore_(targetScore),
+        mixing_(mixing) {}
 
   // False when the search was cancelled.
-  bool run() { return level(0); }
+  bool run() { return level(0, GridPrefix{}); }
 
  private:
-  bool level(int k) {
+  void setParts(int k, int i) {
+    parts_[k] = i;
+    rec_[k].Menge = i;
+  }
+
+  GridShares mixed(const GridPrefix& before, int k) const {
+    if (mixing_ == GridMixing::Straightforward) return gridShares(Mischung_Berechnen(rec_));
+    return mixer_.shares(before, k, parts_);
+  }
+
+  bool level(int k, const GridPrefix& before) {
     for (int i = 0; i <= N_; ++i) {
       if (w_.basis[k].chk->Value() != 0) {
-        rec_[k].Menge = i;
-        const Basis_Datensatz mix = Mischung_Berechnen(rec_);
+        setParts(k, i);
+        const GridShares mix = mixed(before, k);
         Vorschlag_Datensatz candidate;
         for (int s = 0; s < kBaseSlots; ++s) candidate(s + 1) = rec_[s].Menge;
-        candidate(15) = Viskositaet_Mischung(app_.model, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
-                                             mix.Wasser_Prozent, mix.Sonst_Prozent);
+        candidate(15) = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
         Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
       } else {
-        rec_[k].Menge = 0;
+        setParts(k, 0);
         i = N_;
       }
       if (app_.solver.Berechnung_Abbrechen) return false;
       if (k + 1 < kBaseSlots) loop_.DoEvents();
       if (k == progressSlot_) setProgress(app_, i);
-      if (k + 1 < kBaseSlots && !level(k + 1)) return false;
+      if (k + 1 < kBaseSlots && !level(k + 1, mixer_.extend(before, k, parts_[k]))) return false;
     }
     return true;
   }
@@ -64,9 +78,12 @@ class NearGrid {
   rt::EventLoop& loop_;
   FrmMain& w_;
   BaseSet rec_;
+  GridParts parts_{};
+  const GridMixer mixer_;
   const int N_;
   const int progressSlot_;
   const double targetScore_;
+  const GridMixing mixing_;
 };
 
 // The flavours counted inside the target would leave the bases nothing (or
@@ -80,7 +97,7 @@ bool flavoursLeaveTooLittle(App& app) {
 
 }  // namespace
 
-bool Annaeherung_Suche_V1(App& app, [[maybe_unused]] GridMixing mixing) {
+bool Annaeherung_Suche_V1(App& app, GridMixing mixing) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
@@ -120,7 +137,7 @@ bool Annaeherung_Suche_V1(App& app, [[maybe_unused]] GridMixing mixing) {
   bool cancelled;
   {
     SearchLock lock(app);
-    cancelled = !NearGrid(app, bases, parts, progressSlot, targetScore).run();
+    cancelled = !NearGrid(app, bases, parts, progressSlot, targetScore, mixing).run();
   }
 
   // The insertion fills the places from the front: the proposals are the

@@ -12,6 +12,7 @@
 #include "runtime/number.h"
 #include "solver/approximation.h"
 #include "solver/base_record.h"
+#include "solver/grid_mixing.h"
 #include "solver/plausibility.h"
 #include "solver/proposals.h"
 #include "solver/rescale.h"
@@ -76,40 +77,60 @@ std::optional<double> price100ml(App& app, const BaseSet& rec) {
 // The grid: one loop per slot, slot 1 outermost. A ticked level tests the
 // whole current combination at every step, the deeper slots holding the
 // parts they were given last; an unticked level makes one pass with 0 parts
-// and neither tests, polls nor yields.
+// and neither tests, polls nor yields. Each level hands the loop inside it
+// the sums of its own and the enclosing slots' terms (see grid_mixing.h).
 class HitGrid {
  public:
   HitGrid(App& app, const Basis_Datensatz& target, const BaseSet& bases,
-          const std::array<bool, kBaseSlots>& ticked, int N, int progressSlot)
+          const std::array<bool, kBaseSlots>& ticked, int N, int progressSlot, GridMixing mixing)
       : app_(app),
         loop_(app.loop()),
         target_(target),
+        targetShares_(gridShares(target)),
         rec_(bases),
+        mixer_(bases, N),
         ticked_(ticked),
         N_(N),
-        progressSlot_(progressSlot) {}
+        progressSlot_(progressSlot),
+        mixing_(mixing) {
+    while (lastTicked_ > 0 && !ticked_[lastTicked_]) --lastTicked_;
+  }
 
-  GridEnd run() { return level(0); }
+  GridEnd run() { return descend(0, GridPrefix{}); }
   int hits() const { return hits_; }
 
  private:
-  GridEnd level(int k) {
-    if (!ticked_[k]) {
-      rec_[k].Menge = 0;
-      return k + 1 < kBaseSlots ? level(k + 1) : GridEnd::RanThrough;
-    }
+  void setParts(int k, int i) {
+    parts_[k] = i;
+    rec_[k].Menge = i;
+  }
+
+  bool isHit(const GridPrefix& before, int k) const {
+    if (mixing_ == GridMixing::Straightforward) return Mischung_Ist_Treffer(Mischung_Berechnen(rec_), target_);
+    return mixer_.isHit(before, k, parts_, targetShares_);
+  }
+
+  // The loops of slot k and deeper. An unticked slot keeps 0 parts and its
+  // pass does nothing else, so it only hands its zero terms on; below the
+  // last ticked slot nothing is left to do.
+  GridEnd descend(int k, GridPrefix before) {
+    for (; k < kBaseSlots && !ticked_[k]; ++k) before = mixer_.extend(before, k, 0);
+    return k < kBaseSlots ? level(k, before) : GridEnd::RanThrough;
+  }
+
+  // The loop of a ticked slot.
+  GridEnd level(int k, const GridPrefix& before) {
     for (int i = 0; i <= N_; ++i) {
-      rec_[k].Menge = i;
-      const Basis_Datensatz mix = Mischung_Berechnen(rec_);
-      if (Mischung_Ist_Treffer(mix, target_)) {
+      setParts(k, i);
+      if (isHit(before, k)) {
         store();
         if (hits_ == kProposalPlaces) return GridEnd::HitLimit;
       }
       if (app_.solver.Berechnung_Abbrechen) return GridEnd::Cancelled;
       loop_.DoEvents();
       if (k == progressSlot_) setProgress(app_, i);
-      if (k + 1 < kBaseSlots) {
-        const GridEnd end = level(k + 1);
+      if (k < lastTicked_) {
+        const GridEnd end = descend(k + 1, mixer_.extend(before, k, i));
         if (end != GridEnd::RanThrough) return end;
       }
     }
@@ -126,10 +147,15 @@ class HitGrid {
   App& app_;
   rt::EventLoop& loop_;
   const Basis_Datensatz target_;
+  const GridShares targetShares_;
   BaseSet rec_;
+  GridParts parts_{};
+  const GridMixer mixer_;
   const std::array<bool, kBaseSlots> ticked_;
   const int N_;
   const int progressSlot_;
+  const GridMixing mixing_;
+  int lastTicked_ = kBaseSlots - 1;
   int hits_ = 0;
 };
 
@@ -191,7 +217,7 @@ void declineApproximation(App& app) {
   app.main().setMousePointer(rt::pointer::Default);
 }
 
-void endWithoutHits(App& app) {
+void endWithoutHits(App& app, GridMixing mixing) {
   FrmMain& w = app.main();
   if (w.messageBoxesOff()) {
     // Nobody is asked: the next click on the button starts the approximation.
@@ -203,7 +229,7 @@ void endWithoutHits(App& app) {
       app.host().messageBox(app.texts[Msg::Msg_Tiefe_Text], rt::mb::YesNo, app.texts[Msg::Msg_Tiefe_Titel]);
   if (answer == rt::mb::Yes) {
     Statusleiste_Text(app, app.texts[Msg::Msg_Tiefe_Status_Annaeherung]);
-    app.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app);
+    app.solver.Vorschlaege_Vorhanden = Annaeherung_Suche_V1(app, mixing);
     w.setMousePointer(rt::pointer::Default);
   } else {
     declineApproximation(app);
@@ -213,7 +239,7 @@ void endWithoutHits(App& app) {
 
 }  // namespace
 
-void Berechnung_Treffersuche(App& app, [[maybe_unused]] GridMixing mixing) {
+void Berechnung_Treffersuche(App& app, GridMixing mixing) {
   FrmMain& w = app.main();
   SolverState& st = app.solver;
 
@@ -259,7 +285,7 @@ void Berechnung_Treffersuche(App& app, [[maybe_unused]] GridMixing mixing) {
     if (ticked[s]) progressSlot = s;
   }
 
-  HitGrid grid(app, target, bases, ticked, N, progressSlot);
+  HitGrid grid(app, target, bases, ticked, N, progressSlot, mixing);
   GridEnd end;
   {
     SearchLock lock(app);
@@ -278,7 +304,7 @@ void Berechnung_Treffersuche(App& app, [[maybe_unused]] GridMixing mixing) {
       if (grid.hits() >= 1) {
         endWithHits(app, grid.hits());
       } else {
-        endWithoutHits(app);
+        endWithoutHits(app, mixing);
       }
       break;
   }

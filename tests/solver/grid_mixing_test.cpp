@@ -72,7 +72,8 @@ std::string exactText(double v) {
 
 class Generator {
  public:
-  static constexpr int kCut = 20000;
+  // A run is cut short by a cancel request at a pass up to this one.
+  static constexpr int kCut = 10000;
 
   explicit Generator(std::uint64_t seed) : rng_(seed) {}
 
@@ -96,9 +97,12 @@ class Generator {
     return out;
   }
 
-  Trial next() {
+  // A set-up whose runs are cut short, or with wholeGrid bases one whose
+  // runs go through the whole grid.
+  Trial next(int wholeGrid = 0) {
     Trial s;
-    const int count = pick(2, kBaseSlots);
+    const bool whole = wholeGrid != 0;
+    const int count = whole ? wholeGrid : pick(2, kBaseSlots);
     std::array<bool, kBaseSlots> ticked{};
     for (int placed = 0; placed < count;) {
       const int k = pick(0, kBaseSlots - 1);
@@ -120,9 +124,8 @@ class Generator {
     }
 
     const int N = partsPerBase(count);
-    // Most runs are cut short; a few run the whole grid.
-    s.cutExact = chance(2) ? 0 : static_cast<std::uint64_t>(pick(1, kCut));
-    s.cutNear = chance(2) ? 0 : static_cast<std::uint64_t>(pick(1, kCut));
+    s.cutExact = whole ? 0 : static_cast<std::uint64_t>(pick(1, kCut));
+    s.cutNear = whole ? 0 : static_cast<std::uint64_t>(pick(1, kCut));
     // A base ticked in the middle of a whole run would multiply its grid.
     if (s.cutNear != 0 && chance(25)) {
       s.togglePass = static_cast<std::uint64_t>(pick(1, static_cast<int>(s.cutNear)));
@@ -194,9 +197,11 @@ class Generator {
     }
     const Basis_Datensatz mix = Mischung_Berechnen(rec);
     // The target's nicotine is read in mg/ml and divided by 10.
-    double mg = mix.N_Prozent * 10;
-    for (int step = 0; step < 4 && mg / 10 != mix.N_Prozent; ++step) {
-      mg = std::nextafter(mg, step % 2 == 0 ? 1e9 : -1e9);
+    double mg = mix.N_Prozent * 10, up = mg, down = mg;
+    for (int step = 0; step < 3 && mg / 10 != mix.N_Prozent; ++step) {
+      up = std::nextafter(up, 1e9);
+      down = std::nextafter(down, -1e9);
+      mg = up / 10 == mix.N_Prozent ? up : down;
     }
     s.n = exactText(mg);
     s.pg = exactText(mix.PG_Prozent);
@@ -313,9 +318,11 @@ Outcome search(App& app, const Trial& s, bool approximation, GridMixing mixing) 
 TEST(TableMixing, TablesGiveTheStraightforwardResultsOnRandomSetUps) {
   testkit::TestApp reference, tables;
   Generator gen(20240516);
-  int withHits = 0, flavoured = 0, full = 0;
+  int withHits = 0, flavoured = 0;
   for (int run = 0; run < 300; ++run) {
-    const Trial s = gen.next();
+    // Three set-ups go through the whole grid: the outer slots' parts grow
+    // only there in the larger grids.
+    const Trial s = gen.next(run % 100 == 0 ? kBaseSlots - run / 50 : 0);
     SCOPED_TRACE("set-up " + std::to_string(run) + ": " + s.describe());
     for (bool approximation : {false, true}) {
       const Outcome a = search(reference.app(), s, approximation, GridMixing::Straightforward);
@@ -327,12 +334,10 @@ TEST(TableMixing, TablesGiveTheStraightforwardResultsOnRandomSetUps) {
       }
     }
     flavoured += s.flavoursInside;
-    full += s.cutExact == 0;
   }
   // The set-ups reach what they are meant to reach.
   EXPECT_GE(withHits, 80);
   EXPECT_GE(flavoured, 60);
-  EXPECT_GE(full, 3);
 }
 
 }  // namespace
