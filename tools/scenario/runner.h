@@ -51,6 +51,7 @@ class Runner {
 
   bool runTopLevel(const Command& c);
   void onPass(std::uint64_t pass);
+  void clearHooks();
   void finish();
   // Runs one command; returns the scenario error, or "".
   std::string execute(const Command& c);
