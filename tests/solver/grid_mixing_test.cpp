@@ -183,7 +183,10 @@ class Generator {
   // exactly (its shares written out in full).
   void hitTarget(Trial& s, const std::array<bool, kBaseSlots>& ticked, int N) {
     const std::uint64_t until = s.cutExact == 0 ? kCut : s.cutExact;
-    const auto parts = partsAtPass(ticked, N, static_cast<std::uint64_t>(pick(1, static_cast<int>(until))));
+    // Now and then the first combination: no parts at all, an all-zero
+    // mixture.
+    const int q = chance(8) ? 1 : pick(1, static_cast<int>(until));
+    const auto parts = partsAtPass(ticked, N, static_cast<std::uint64_t>(q));
     BaseSet rec{};
     for (int k = 0; k < kBaseSlots; ++k) {
       if (!ticked[k]) continue;
