@@ -178,24 +178,15 @@ std::string read(const std::filesystem::path& file, std::string_view section, st
   return cp1252::toUtf8(value);
 }
 
-bool write(const std::filesystem::path& file, std::string_view section, std::string_view key,
-           std::string_view value) {
-  const std::string sectionText = forFile(section);
-  const std::string keyText = forFile(key);
+namespace {
+
+// Writes one key into the text of a file, as write() does to the file.
+void apply(std::string& text, const Entry& entry) {
+  const std::string sectionText = forFile(entry.section);
+  const std::string keyText = forFile(entry.key);
   const std::string_view sectionName = trim(sectionText);
   const std::string_view keyName = trim(keyText);
-  const std::string valueText = forFile(value);
-  if (!keyFitsTheFormat(keyName)) return false;
-
-  std::error_code ec;
-  std::string text;
-  if (std::filesystem::exists(file, ec)) {
-    std::optional<std::string> old = readWholeFile(file);
-    if (!old) return false;  // its content could not be kept
-    text = std::move(*old);
-  } else if (ec) {
-    return false;
-  }
+  const std::string valueText = forFile(entry.value);
 
   const std::vector<Line> lines = splitLines(text);
   const Place place = locate(lines, sectionName, keyName);
@@ -215,6 +206,30 @@ bool write(const std::filesystem::path& file, std::string_view section, std::str
     text += breakAfter(text, text.size());
     text += "[" + std::string(sectionName) + "]\r\n" + keyLine + "\r\n";
   }
+}
+
+}  // namespace
+
+bool write(const std::filesystem::path& file, std::string_view section, std::string_view key,
+           std::string_view value) {
+  const Entry entry{section, key, value};
+  return write(file, std::span<const Entry>(&entry, 1));
+}
+
+bool write(const std::filesystem::path& file, std::span<const Entry> entries) {
+  for (const Entry& entry : entries) {
+    if (!keyFitsTheFormat(trim(forFile(entry.key)))) return false;
+  }
+  std::error_code ec;
+  std::string text;
+  if (std::filesystem::exists(file, ec)) {
+    std::optional<std::string> old = readWholeFile(file);
+    if (!old) return false;  // its content could not be kept
+    text = std::move(*old);
+  } else if (ec) {
+    return false;
+  }
+  for (const Entry& entry : entries) apply(text, entry);
   return replaceFileAtomically(file, text);
 }
 

@@ -15,6 +15,7 @@
 // - file contents are Windows-1252, the strings here UTF-8;
 // - every write goes to a temporary file that is renamed over the target.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,17 @@ std::string read(const std::filesystem::path& file, std::string_view section,
 // one that starts with "[" or ";" (after its blanks), is refused.
 bool write(const std::filesystem::path& file, std::string_view section, std::string_view key,
            std::string_view value);
+
+// One key to write.
+struct Entry {
+  std::string_view section;
+  std::string_view key;
+  std::string_view value;
+};
+
+// Writes the keys in order, as that many single writes would, but replaces
+// the file once: either every key is written or the file is unchanged
+// (false; also when one of the key names is refused).
+bool write(const std::filesystem::path& file, std::span<const Entry> entries);
 
 }  // namespace mirl::rt::ini

@@ -1,9 +1,13 @@
 #include "shell/application.h"
 
+#include "flavours/flavour_window.h"
 #include "shell/wiring.h"
 
 namespace mirl {
 
-Application::Application(const Config& config) : App(config) { wireMainWindow(*this); }
+Application::Application(const Config& config) : App(config) {
+  wireMainWindow(*this);
+  wireFlavourWindow(*this);
+}
 
 }  // namespace mirl

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "context/app.h"
+#include "flavours/frm_aromen.h"
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
 #include "support/language.h"
@@ -42,6 +43,10 @@ void frm_Main_Form_Load(App& app) {
   centreProgressBar(f);
 }
 
-void frm_Main_Form_Unload(App&, int&) {}
+void frm_Main_Form_Unload(App& app, int&) {
+  // Last, the flavour window (loaded hidden since the start-up unless the
+  // user has closed it): its closing sequence runs.
+  if (rt::Form* flavours = app.loadedForm(kFlavourWindow)) flavours->unload();
+}
 
 }  // namespace mirl

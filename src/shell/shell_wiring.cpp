@@ -1,4 +1,5 @@
 #include "context/app.h"
+#include "shell/flavour_menu.h"
 #include "shell/language_menu.h"
 #include "shell/lifecycle.h"
 #include "shell/option_menu.h"
@@ -15,6 +16,7 @@ void wireShellHandlers(App& app) {
   f.mnu_Service_Sprache_English->onClick = [&app] { frm_Main_mnu_Service_Sprache_English_Click(app); };
   f.mnu_Service_Auto_Markierung->onClick = [&app] { frm_Main_mnu_Service_Auto_Markierung_Click(app); };
   f.mnu_Service_MsgBox->onClick = [&app] { frm_Main_mnu_Service_MsgBox_Click(app); };
+  f.mnu_Service_Aromenkonfiguration->onClick = [&app] { frm_Main_mnu_Service_Aromenkonfiguration_Click(app); };
 }
 
 }  // namespace mirl

@@ -4,15 +4,12 @@
 
 #include "context/app.h"
 #include "runtime/number.h"
-#include "support/status_line.h"
+#include "support/notice.h"
 
 namespace mirl {
 
 void showMessage(App& app, Msg text, Msg title, Msg status) {
-  if (!app.main().messageBoxesOff()) {
-    app.host().messageBox(app.texts[text], rt::mb::Information, app.texts[title]);
-  }
-  Statusleiste_Text(app, app.texts[status]);
+  showNotice(app, rt::mb::Information, text, title, status);
 }
 
 void setCalcButton(App& app, Msg state) { app.main().btn_Berechnung->setCaption(app.texts[state]); }

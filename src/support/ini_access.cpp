@@ -19,4 +19,8 @@ bool writeIniKey(const std::filesystem::path& file, std::string_view section,
   return rt::ini::write(file, section, key, value);
 }
 
+bool writeIniKeys(const std::filesystem::path& file, std::span<const rt::ini::Entry> entries) {
+  return rt::ini::write(file, entries);
+}
+
 }  // namespace mirl

@@ -3,8 +3,11 @@
 // the flavour files). The file format and its rules are those of
 // runtime/ini_file.h.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "runtime/ini_file.h"
 
 namespace mirl {
 
@@ -22,5 +25,9 @@ void INI_Schreiben(const std::filesystem::path& file, std::string_view section,
 // The same write, telling whether it took effect.
 bool writeIniKey(const std::filesystem::path& file, std::string_view section,
                             std::string_view key, std::string_view value);
+
+// Several keys written in order as one change of the file: all of them, or
+// none and the file as it was (false).
+bool writeIniKeys(const std::filesystem::path& file, std::span<const rt::ini::Entry> entries);
 
 }  // namespace mirl

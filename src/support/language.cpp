@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "context/app.h"
+#include "runtime/text.h"
 #include "support/flavour_window_texts.h"
 #include "support/main_window_texts.h"
 #include "support/message_table.h"
@@ -22,12 +23,6 @@ constexpr std::array kButtonStates = {Msg::Text_Btn_Berechnen, Msg::Text_Btn_Abb
 std::string_view confirmation(Language lang) {
   return lang == Language::German ? "Deutsche Sprache wurde aktiviert --- Viel Spaß und viel Erfolg --- Quillfen"
                                   : "English language is now enabled --- May you do well! --- Quillfen";
-}
-
-std::string_view trimBlanks(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 // Every non-overlapping occurrence of `from`, left to right; an empty `from`
@@ -73,8 +68,8 @@ void carryCalculateButtonState(App& app, Language lang) {
 void swapProposalWord(App& app, Language lang) {
   const std::string& newText = MessageTable::textOf(Msg::Text_Vorschlag, lang);
   if (rt::Label* label = app.main().lbl_TopTen) {
-    const std::string oldWord(trimBlanks(app.texts[Msg::Text_Vorschlag]));
-    label->setCaption(replaceAll(label->Caption(), oldWord, trimBlanks(newText)));
+    const std::string oldWord(rt::trimSpaces(app.texts[Msg::Text_Vorschlag]));
+    label->setCaption(replaceAll(label->Caption(), oldWord, rt::trimSpaces(newText)));
   }
   app.texts.set(Msg::Text_Vorschlag, newText);
 }
