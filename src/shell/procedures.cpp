@@ -5,6 +5,8 @@
 #include "context/app.h"
 #include "conversions/handlers.h"
 #include "conversions/nicotine_flavours.h"
+#include "flavours/flavour_checks.h"
+#include "flavours/flavour_exchange.h"
 #include "flavours/flavour_table.h"
 #include "model/base_prices.h"
 #include "model/enable_modes.h"
@@ -50,6 +52,9 @@ const Procedure kProcedures[] = {
     {"chk_AllAromaProzent_Imitate", [](App& a) { chk_AllAromaProzent_Imitate(a); }},
     {"Alle_Aromen_HundertProzentN_Umrechnen", [](App& a) { Alle_Aromen_HundertProzentN_Umrechnen(a); }},
     {"Alle_Aromen_HundertProzentN_Rueckrechnen", [](App& a) { Alle_Aromen_HundertProzentN_Rueckrechnen(a); }},
+    {"Aromen_Fenster_Aktualisieren", [](App& a) { Aromen_Fenster_Aktualisieren(a); }},
+    {"Aromen_Fenster_In_Tabelle", [](App& a) { Aromen_Fenster_In_Tabelle(a); }},
+    {"Aromen_Tabelle_In_Fenster", [](App& a) { Aromen_Tabelle_In_Fenster(a); }},
 };
 
 }  // namespace
