@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "context/app.h"
+#include "gui/layout_builder.h"
 #include "gui/line_frame.h"
 #include "gui/main_window.h"
 #include "gui/window_fit.h"
@@ -18,63 +19,7 @@ namespace mirl::gui {
 
 namespace {
 
-// Creates the widgets of the controls in the order they are placed, and
-// keeps that order as the Tab order.
-class Builder {
- public:
-  Builder(FormBinding& binding, QWidget* parent) : binding_(binding), parent_(parent), metrics_(parent->font()) {}
-
-  QWidget* put(rt::Control* c) {
-    QWidget* w = binding_.create(*c, parent_);
-    const bool output = c->kind() == rt::ControlKind::TextBox && static_cast<rt::TextBox*>(c)->Locked();
-    // Output fields take the focus on a click, but Tab passes them by.
-    if (c->takesFocus() && !output) tabOrder_.push_back(c);
-    return w;
-  }
-  // A text box wide enough for `chars` digits.
-  QWidget* field(rt::TextBox* t, int chars) {
-    QWidget* w = put(t);
-    w->setFixedWidth(metrics_.horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14);
-    return w;
-  }
-  QWidget* wide(rt::TextBox* t, int minChars) {
-    QWidget* w = put(t);
-    w->setMinimumWidth(metrics_.horizontalAdvance(QString(minChars, QLatin1Char('x'))) + 14);
-    w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    return w;
-  }
-  QWidget* list(rt::ComboBox* c) {
-    QWidget* w = put(c);
-    w->setMinimumWidth(metrics_.horizontalAdvance(QStringLiteral("10 Liter")) + 40);
-    return w;
-  }
-
-  std::vector<rt::Control*> takeTabOrder() { return std::move(tabOrder_); }
-  FormBinding& binding() { return binding_; }
-
- private:
-  FormBinding& binding_;
-  QWidget* parent_;
-  QFontMetrics metrics_;
-  std::vector<rt::Control*> tabOrder_;
-};
-
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretch = true) {
-  auto* h = new QHBoxLayout;
-  h->setContentsMargins(0, 0, 0, 0);
-  h->setSpacing(4);
-  for (QWidget* w : widgets) h->addWidget(w);
-  if (stretch) h->addStretch(1);
-  return h;
-}
-
-QGridLayout* grid() {
-  auto* g = new QGridLayout;
-  g->setContentsMargins(0, 0, 0, 0);
-  g->setHorizontalSpacing(4);
-  g->setVerticalSpacing(3);
-  return g;
-}
+using Builder = LayoutBuilder;
 
 FrameBox* frame(Builder& b, std::array<const rt::Line*, 5> lines, rt::Label* caption, QWidget* parent) {
   auto* f = new FrameBox(lines, parent);

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 
 #include "context/app.h"
+#include "gui/layout_builder.h"
 #include "gui/windows.h"
 
 namespace mirl::gui {
@@ -33,24 +34,7 @@ MainWindow::MainWindow(App& app, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-std::vector<const rt::Control*> MainWindow::unplacedControls() const {
-  std::vector<const rt::Control*> out;
-  for (const auto& c : form_.controls()) {
-    switch (c->kind()) {
-      case rt::ControlKind::TextBox:
-      case rt::ControlKind::Label:
-      case rt::ControlKind::CheckBox:
-      case rt::ControlKind::OptionButton:
-      case rt::ControlKind::ComboBox:
-      case rt::ControlKind::CommandButton:
-        if (!binding_.widget(c.get())) out.push_back(c.get());
-        break;
-      default:
-        break;
-    }
-  }
-  return out;
-}
+std::vector<const rt::Control*> MainWindow::unplacedControls() const { return gui::unplacedControls(binding_); }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   // A disabled window (another window of the program is open) ignores its

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "context/app.h"
+#include "flavours/frm_aromen.h"
+#include "gui/flavour_window.h"
 #include "gui/form_binding.h"
 #include "gui/main_window.h"
 
@@ -20,6 +22,8 @@ void releaseBinding(rt::Form& form) {
 
 Windows::Windows(App& app) : app_(app) {
   add(app.main().name(), [](App& a, rt::Form&) { return std::make_unique<MainWindow>(a); });
+  add(std::string(kFlavourWindow),
+      [](App& a, rt::Form& f) { return std::make_unique<FlavourWindow>(a, static_cast<FrmAromen&>(f)); });
   app_.setViews(this);
 }
 

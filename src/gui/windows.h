@@ -27,7 +27,8 @@ class Windows : public QObject, public rt::FormViews {
   // Builds the window of a form; the window binds itself to the form.
   using Maker = std::function<std::unique_ptr<QWidget>(App& app, rt::Form& form)>;
 
-  // Becomes the application's views; knows how to make frm_Main's window.
+  // Becomes the application's views; knows how to make the windows of
+  // frm_Main and frm_Aromen.
   explicit Windows(App& app);
   ~Windows() override;
   Windows(const Windows&) = delete;

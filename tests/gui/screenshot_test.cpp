@@ -9,11 +9,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "flavours/frm_aromen.h"
+#include "gui/flavour_window.h"
+#include "gui/windows.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
 
 namespace mirl::gui::testing {
 namespace {
+
+// Saves a window's picture into the build folder under `name`, or to the
+// path in the environment variable `variable`.
+void savePicture(QWidget& window, const char* variable, const char* name) {
+  QApplication::processEvents();
+  QString path = qEnvironmentVariable(variable);
+  if (path.isEmpty()) path = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absoluteFilePath(QString::fromUtf8(name));
+  const QPixmap picture = window.grab();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_TRUE(picture.save(path)) << path.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(path));
+}
 
 class ScreenshotTest : public GuiTest {
  protected:
@@ -63,13 +78,38 @@ TEST_F(ScreenshotTest, MainWindowAfterASearch) {
   EXPECT_NE(w<QLineEdit>(f().txt_Live_Preis_Summe)->text(), QStringLiteral("0,00"));
 
   win().resize(win().sizeHint().boundedTo(QSize(1366, 740)));
-  QApplication::processEvents();
-  QString path = qEnvironmentVariable("MIRL_SCREENSHOT");
-  if (path.isEmpty()) path = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/..")).absoluteFilePath(QStringLiteral("screenshot.png"));
-  const QPixmap picture = win().grab();
-  ASSERT_FALSE(picture.isNull());
-  EXPECT_TRUE(picture.save(path)) << path.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(path));
+  savePicture(win(), "MIRL_SCREENSHOT", "screenshot.png");
+}
+
+// The flavour window with three flavours, one of them not adding up
+// (screenshot-flavours.png, or the path in MIRL_SCREENSHOT_FLAVOURS).
+TEST_F(ScreenshotTest, FlavourWindowWithAFault) {
+  Windows windows(app());
+  win().action(f().mnu_Service_Aromenkonfiguration)->trigger();
+  auto& form = static_cast<FrmAromen&>(*app().loadedForm(kFlavourWindow));
+  auto* window = dynamic_cast<FlavourWindow*>(windows.window(form));
+  ASSERT_NE(window, nullptr);
+  struct Flavour {
+    int row;
+    const char* name;
+    const char* a;
+    const char* pg;
+    const char* dose;
+  };
+  for (const Flavour& x : {Flavour{1, "Erdbeere", "20", "80", "6"}, Flavour{2, "Vanille", "15", "85", "3"},
+                           Flavour{3, "Minze", "10", "80", "1,5"}}) {
+    FlavourWindowRow& r = form.row[x.row];
+    r.chk_Activate->setValue(1);
+    r.txt_Bezeichnung->setText(x.name);
+    r.txt_Aroma->setText(x.a);
+    r.txt_PG->setText(x.pg);
+    r.txt_Aroma_in_Basis->setText(x.dose);
+  }
+  form.txt_Name->setText("Sommer");
+  ASSERT_TRUE(form.row[3].txt_PG->SetFocus());
+  ASSERT_TRUE(form.leaveFocus());
+  EXPECT_EQ(form.row[3].lbl_PG->ToolTipText(), "Es fehlen noch 10,00%");
+  savePicture(*window, "MIRL_SCREENSHOT_FLAVOURS", "screenshot-flavours.png");
 }
 
 }  // namespace
