@@ -69,7 +69,9 @@ void addRow(LayoutBuilder& b, QGridLayout* g, FlavourWindowRow& r, int y) {
 FlavourWindow::FlavourWindow(App&, FrmAromen& form) : QWidget(nullptr, Qt::Window), form_(form), binding_(form, *this) {
   setObjectName(QStringLiteral("frm_Aromen"));
   buildLayout();
-  // Open at the size the layout asks for, within the screen.
+  // Open at the size the layout asks for (with the style's fonts and
+  // margins), within the screen.
+  ensurePolished();
   QSize size = sizeHint();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableSize());
   resize(size);
@@ -82,13 +84,13 @@ std::vector<const rt::Control*> FlavourWindow::unplacedControls() const { return
 void FlavourWindow::buildLayout() {
   LayoutBuilder b(binding_, this);
   auto* all = new QVBoxLayout(this);
-  all->setContentsMargins(8, 6, 8, 8);
+  all->setContentsMargins(6, 6, 6, 8);
   all->setSpacing(6);
 
   all->addLayout(row({b.put(form_.lbl_Name), b.wide(form_.txt_Name, 24)}));
 
   QGridLayout* g = grid();
-  g->setHorizontalSpacing(3);
+  g->setHorizontalSpacing(2);
   // The headings over the composition and the dosage columns.
   g->addWidget(b.put(form_.lbl_Zusammenstellung), 0, kComposition, 1, kDose - kComposition);
   g->addWidget(b.put(form_.lbl_Dosierung), 0, kDose, 1, 2);
