@@ -121,6 +121,26 @@ TEST_F(IniFile, ReadOnlyFileIsReportedAndLeftUnchanged) {
   EXPECT_EQ(dir.listing(), "test.ini");
 }
 
+TEST_F(IniFile, SeveralKeysAreOneChangeOfTheFile) {
+  // The same bytes as the single writes in turn, a key written twice
+  // included; into a read-only file none of them.
+  const std::string before = "; Kopf\n[B]\nx = 1\n\n[Fremd]\ny=2";
+  const ini::Entry entries[] = {{"A", "k", "1"}, {"B", "x", "neu"}, {"a", "K", "2"}, {"B", "z", "3"}};
+  writeBytes(file, before);
+  for (const ini::Entry& e : entries) ASSERT_TRUE(ini::write(file, e.section, e.key, e.value));
+  const std::string oneByOne = readBytes(file);
+  writeBytes(file, before);
+  ASSERT_TRUE(ini::write(file, entries));
+  EXPECT_EQ(readBytes(file), oneByOne);
+  EXPECT_EQ(ini::read(file, "A", "k", ""), "2");
+
+  writeBytes(file, before);
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  EXPECT_FALSE(ini::write(file, entries));
+  EXPECT_EQ(readBytes(file), before);
+  EXPECT_EQ(dir.listing(), "test.ini");
+}
+
 TEST_F(IniFile, ReplacingAValueKeepsEveryOtherByte) {
   const std::string before =
       "; written by another program\r\n"
