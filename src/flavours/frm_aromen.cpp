@@ -6,6 +6,31 @@
 
 namespace mirl {
 
+namespace {
+
+// The composition and the dosage of a row: each a field and the label after
+// it, in their order on the row.
+struct FieldWithUnit {
+  rt::TextBox* FlavourWindowRow::*field;
+  const char* fieldName;
+  rt::Label* FlavourWindowRow::*unit;
+  const char* unitName;
+  const char* caption;
+};
+
+using Row = FlavourWindowRow;
+constexpr FieldWithUnit kFieldsWithUnits[] = {
+    {&Row::txt_Aroma, "txt_Aroma", &Row::lbl_Aroma, "lbl_Aroma", "% Aroma "},
+    {&Row::txt_N, "txt_N", &Row::lbl_N, "lbl_N", "mg/ml"},
+    {&Row::txt_PG, "txt_PG", &Row::lbl_PG, "lbl_PG", "% PG"},
+    {&Row::txt_VG, "txt_VG", &Row::lbl_VG, "lbl_VG", "% VG"},
+    {&Row::txt_W, "txt_W", &Row::lbl_W, "lbl_W", "% H₂O"},
+    {&Row::txt_S, "txt_S", &Row::lbl_S, "lbl_S", "% Sonst. "},
+    {&Row::txt_Aroma_in_Basis, "txt_Aroma_in_Basis", &Row::lbl_Aroma_in_Basis, "lbl_Aroma_in_Basis", "%"},
+};
+
+}  // namespace
+
 FrmAromen::FrmAromen() : rt::Form(std::string(kFlavourWindow)) {
   setCaption("MirlAromenTessivane");
   setLeft(900);
@@ -35,20 +60,10 @@ FrmAromen::FrmAromen() : rt::Form(std::string(kFlavourWindow)) {
     r.chk_Activate->setCaption("Aroma " + std::to_string(k) + ": ");
     r.lbl_Bezeichnung = label("lbl_Bezeichnung", "Bezeichnung: ", k);
     r.txt_Bezeichnung = text("txt_Bezeichnung", k);
-    r.txt_Aroma = text("txt_Aroma", k);
-    r.lbl_Aroma = label("lbl_Aroma", "% Aroma ", k);
-    r.txt_N = text("txt_N", k);
-    r.lbl_N = label("lbl_N", "mg/ml", k);
-    r.txt_PG = text("txt_PG", k);
-    r.lbl_PG = label("lbl_PG", "% PG", k);
-    r.txt_VG = text("txt_VG", k);
-    r.lbl_VG = label("lbl_VG", "% VG", k);
-    r.txt_W = text("txt_W", k);
-    r.lbl_W = label("lbl_W", "% H₂O", k);
-    r.txt_S = text("txt_S", k);
-    r.lbl_S = label("lbl_S", "% Sonst. ", k);
-    r.txt_Aroma_in_Basis = text("txt_Aroma_in_Basis", k);
-    r.lbl_Aroma_in_Basis = label("lbl_Aroma_in_Basis", "%", k);
+    for (const FieldWithUnit& x : kFieldsWithUnits) {
+      r.*x.field = text(x.fieldName, k);
+      r.*x.unit = label(x.unitName, x.caption, k);
+    }
     r.lbl_Preis = label("lbl_Preis", "Preis: ", k);
     r.txt_Preis = text("txt_Preis", k);
     r.lbl_Euro = label("lbl_Euro", "€", k);

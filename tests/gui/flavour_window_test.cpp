@@ -31,14 +31,6 @@ class FlavourWindowTest : public GuiTest {
     EXPECT_NE(widget, nullptr) << c->fullName();
     return widget;
   }
-  // Click, select all, type, Tab away, in the flavour window.
-  void typeAndTab(rt::TextBox* t, const char* text) {
-    QLineEdit* le = fw<QLineEdit>(t);
-    QTest::mouseClick(le, Qt::LeftButton);
-    le->selectAll();
-    QTest::keyClicks(le, QString::fromUtf8(text));
-    QTest::keyClick(le, Qt::Key_Tab);
-  }
 
   Windows windows_;
 };
@@ -75,9 +67,9 @@ TEST_F(FlavourWindowTest, OpenEditCheckAndCloseFromTheScreen) {
   // with the excess as tooltip. Tab goes along the row.
   QTest::mouseClick(fw<QCheckBox>(r1.chk_Activate), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
   EXPECT_EQ(r1.chk_Activate->Value(), 1);
-  typeAndTab(r1.txt_Aroma, "60");
+  typeAndTab(fw<QLineEdit>(r1.txt_Aroma), "60");
   EXPECT_EQ(form().focused(), r1.txt_N);
-  typeAndTab(r1.txt_PG, "50");
+  typeAndTab(fw<QLineEdit>(r1.txt_PG), "50");
   EXPECT_EQ(form().focused(), r1.txt_VG);
   auto* label = fw<QLabel>(r1.lbl_PG);
   EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -43,8 +43,8 @@ class GuiTest : public ::testing::Test {
 
   // Replaces a field's text the way a user does: click, select all, type,
   // then Tab away.
-  void typeAndTab(rt::TextBox* t, const char* text) {
-    QLineEdit* le = w<QLineEdit>(t);
+  void typeAndTab(rt::TextBox* t, const char* text) { typeAndTab(w<QLineEdit>(t), text); }
+  static void typeAndTab(QLineEdit* le, const char* text) {
     QTest::mouseClick(le, Qt::LeftButton);
     le->selectAll();
     QTest::keyClicks(le, QString::fromUtf8(text));
