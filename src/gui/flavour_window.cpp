@@ -1,15 +1,14 @@
 #include "gui/flavour_window.h"
 
 #include <QBoxLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <utility>
 
 #include "context/app.h"
 #include "flavours/frm_aromen.h"
 #include "gui/layout_builder.h"
+#include "gui/window_fit.h"
 
 namespace mirl::gui {
 
@@ -69,12 +68,6 @@ void addRow(LayoutBuilder& b, QGridLayout* g, FlavourWindowRow& r, int y) {
 FlavourWindow::FlavourWindow(App&, FrmAromen& form) : QWidget(nullptr, Qt::Window), form_(form), binding_(form, *this) {
   setObjectName(QStringLiteral("frm_Aromen"));
   buildLayout();
-  // Open at the size the layout asks for (with the style's fonts and
-  // margins), within the screen.
-  ensurePolished();
-  QSize size = sizeHint();
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) size = size.boundedTo(screen->availableSize());
-  resize(size);
 }
 
 FlavourWindow::~FlavourWindow() = default;
@@ -82,8 +75,9 @@ FlavourWindow::~FlavourWindow() = default;
 std::vector<const rt::Control*> FlavourWindow::unplacedControls() const { return gui::unplacedControls(binding_); }
 
 void FlavourWindow::buildLayout() {
-  LayoutBuilder b(binding_, this);
-  auto* all = new QVBoxLayout(this);
+  auto* content = new QWidget;
+  LayoutBuilder b(binding_, content);
+  auto* all = new QVBoxLayout(content);
   all->setContentsMargins(6, 6, 6, 8);
   all->setSpacing(6);
 
@@ -105,8 +99,10 @@ void FlavourWindow::buildLayout() {
   g->addWidget(b.put(form_.btn_Reset_All), bottom + 1, kReset);
   g->setColumnStretch(kName, 1);
   all->addLayout(g);
-  all->addStretch(1);
 
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(new DesignedArea(content, this));
   binding_.setTabOrder(b.takeTabOrder());
 }
 

@@ -5,9 +5,7 @@
 // shows exactly what it showed.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,14 +14,13 @@
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_files.h"
 #include "flavours/frm_aromen.h"
+#include "fuzz_scratch.h"
 #include "runtime/number.h"
 #include "shell/application.h"
 
 namespace {
 
-void check(bool ok) {
-  if (!ok) std::abort();
-}
+using mirl::fuzz::check;
 
 // Every box is answered with its first button; every file dialog with the
 // file of this run.
@@ -39,10 +36,7 @@ class FuzzHost : public mirl::rt::Host {
 
 // One program for the whole run, with its flavour window open.
 struct Program {
-  Program() {
-    std::string templ = (std::filesystem::temp_directory_path() / "mirl-fuzz-flavours-XXXXXX").string();
-    check(::mkdtemp(templ.data()) != nullptr);
-    folder = templ;
+  Program() : folder(scratch.path) {
     std::filesystem::create_directories(folder / "program");
     mirl::App::Config config;
     config.host = &host;
@@ -52,11 +46,7 @@ struct Program {
     app->start();
     check(app->main().userMenu(*app->main().mnu_Service_Aromenkonfiguration));
   }
-  ~Program() {
-    app.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
-  }
+  mirl::fuzz::Scratch scratch;
   std::filesystem::path folder;
   FuzzHost host;
   std::unique_ptr<mirl::App> app;
@@ -135,8 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   app.main().mnu_Service_MsgBox->setChecked((options & 2) != 0);
 
   const std::filesystem::path file = program.folder / "fuzz.MirlAromen";
-  const std::string content = fileOf(size > 1 ? data + 1 : data, size > 1 ? size - 1 : 0, (options & 8) != 0);
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+  mirl::fuzz::spill(file, fileOf(size > 1 ? data + 1 : data, size > 1 ? size - 1 : 0, (options & 8) != 0));
   program.host.answer = file.string();
   mirl::frm_Aromen_btn_All_Laden_Click(app);
   checkFields(f);

@@ -109,6 +109,7 @@ TEST_F(ScreenshotTest, FlavourWindowWithAFault) {
   ASSERT_TRUE(form.row[3].txt_PG->SetFocus());
   ASSERT_TRUE(form.leaveFocus());
   EXPECT_EQ(form.row[3].lbl_PG->ToolTipText(), "Es fehlen noch 10,00%");
+  window->resize(window->sizeHint().boundedTo(QSize(1366, 740)));
   savePicture(*window, "MIRL_SCREENSHOT_FLAVOURS", "screenshot-flavours.png");
 }
 
