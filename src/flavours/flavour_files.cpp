@@ -96,10 +96,11 @@ std::string written(App& app, const FlavourWindowRow& r, const FileKey& key) {
   return {};
 }
 
-// Puts a value read into its field. A list index or tick value that is no
-// whole number, or that the control does not take, leaves the control as it
-// was; setting a tick box that changes runs its Click.
-void readInto(FlavourWindowRow& r, const FileKey& key, const std::string& value, bool& flag) {
+// Puts a value read into its field (the flag into *flag). A list index or
+// tick value that is no whole number, or that the control does not take,
+// leaves the control as it was; setting a tick box that changes runs its
+// Click.
+void readInto(FlavourWindowRow& r, const FileKey& key, const std::string& value, bool* flag) {
   switch (key.field) {
     case Field::Text:
       (r.*key.text)->setText(value);
@@ -113,7 +114,7 @@ void readInto(FlavourWindowRow& r, const FileKey& key, const std::string& value,
       if (const auto v = rt::num::toInt16(value); v && *v >= 0 && *v <= 2) r.chk_Activate->setValue(*v);
       return;
     case Field::Flag:
-      flag = flagValue(value);
+      if (flag) *flag = flagValue(value);
       return;
   }
 }
@@ -213,7 +214,7 @@ bool Aroma_Datei_Laden(App& app, const fs::path& file, int k) {
   if (!readable(file)) return false;
   FrmAromen& f = frmAromen(app);
   for (const FileKey& key : kSingleFileKeys) {
-    readInto(f.row[k], key, INI_Lesen(file, kSingleSection, key.key, key.readDefault), f.Aroma_Mit_HundertProzentN);
+    readInto(f.row[k], key, INI_Lesen(file, kSingleSection, key.key, key.readDefault), &f.Aroma_Mit_HundertProzentN);
   }
   return true;
 }
@@ -226,7 +227,7 @@ bool Aromenliste_Datei_Laden(App& app, const fs::path& file) {
   for (int k : kFlavourRowNumbers) {
     const std::string section = rowSection(k);
     for (const FileKey& key : kListRowKeys) {
-      readInto(f.row[k], key, INI_Lesen(file, section, key.key, key.readDefault), f.Aromenliste_Mit_HundertProzentN);
+      readInto(f.row[k], key, INI_Lesen(file, section, key.key, key.readDefault), nullptr);
     }
   }
   return true;
