@@ -1,6 +1,7 @@
 #include "flavours/flavour_window.h"
 
 #include <memory>
+#include <vector>
 
 #include "context/app.h"
 #include "conversions/handlers.h"
