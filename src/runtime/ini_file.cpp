@@ -147,6 +147,16 @@ bool keyFitsTheFormat(std::string_view trimmedKey) {
   return trimmedKey.empty() || (trimmedKey.front() != '[' && trimmedKey.front() != ';');
 }
 
+// A value that reading would change, one with blanks at an end or enclosed
+// in a pair of quotation marks, goes into the file inside double quotes,
+// which reading takes off again.
+std::string valueForFile(std::string_view utf8) {
+  std::string v = forFile(utf8);
+  const bool blankEnd = !v.empty() && (isBlank(v.front()) || isBlank(v.back()));
+  const bool enclosed = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+  return blankEnd || enclosed ? "\"" + v + "\"" : v;
+}
+
 std::string readDefault(std::string_view defaultValue) {
   std::string s = cp1252::fromUtf8(untilNul(defaultValue));
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -186,7 +196,7 @@ void apply(std::string& text, const Entry& entry) {
   const std::string keyText = forFile(entry.key);
   const std::string_view sectionName = trim(sectionText);
   const std::string_view keyName = trim(keyText);
-  const std::string valueText = forFile(entry.value);
+  const std::string valueText = valueForFile(entry.value);
 
   const std::vector<Line> lines = splitLines(text);
   const Place place = locate(lines, sectionName, keyName);

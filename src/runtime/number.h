@@ -41,6 +41,11 @@ std::string formatText(std::string_view text, std::string_view pattern);
 // negative value. "0" for a value that is not finite.
 std::string plain(double value);
 
+// The shortest decimal text that parse() reads back as exactly this double:
+// "," as decimal separator, no grouping, never an exponent, "-" before a
+// negative value (minus zero too). "0" for a value that is not finite.
+std::string exact(double value);
+
 // Whole-number conversion of a text or a number as the session and flavour
 // files read them (rounding half to even, as the runtime's CInt/CLng).
 // Nothing when the text is not a number or the value lies outside the range.

@@ -235,4 +235,17 @@ std::string plain(double value) {
   return out;
 }
 
+std::string exact(double value) {
+  if (!std::isfinite(value)) return "0";
+  // The longest fixed form of a double (the smallest subnormal) has 1074
+  // decimals after "0.".
+  std::string buf(1100, '\0');
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
+  buf.resize(static_cast<size_t>(res.ptr - buf.data()));
+  for (char& c : buf) {
+    if (c == '.') c = ',';
+  }
+  return buf;
+}
+
 }  // namespace mirl::rt::num

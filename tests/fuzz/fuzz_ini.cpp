@@ -36,17 +36,12 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 // What reading gives for a value written: up to a NUL, in the code page, line
-// breaks as blanks, blanks around it and one pair of enclosing quotes gone,
-// at most 1023 characters.
+// breaks as blanks, at most 1023 characters; blanks at its ends and
+// enclosing quotes stay (the writer quotes such a value).
 std::string readBackOf(std::string_view value) {
   std::string s = mirl::rt::cp1252::fromUtf8(value.substr(0, value.find('\0')));
   for (char& c : s) {
     if (c == '\r' || c == '\n') c = ' ';
-  }
-  const size_t first = s.find_first_not_of(" \t");
-  s = first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(" \t") - first + 1);
-  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
-    s = s.substr(1, s.size() - 2);
   }
   if (s.size() > kMaxValue) s.resize(kMaxValue);
   return mirl::rt::cp1252::toUtf8(s);

@@ -228,6 +228,18 @@ TEST_F(IniFile, EmptyAndLongValuesReadBackAsTheContractSays) {
   EXPECT_EQ(readBytes(file).size(), std::string("[S]\r\nempty=\r\nlong=\r\n").size() + 1500);
 }
 
+TEST_F(IniFile, BlanksAndQuotesAroundAValueReadBackAsWritten) {
+  for (const std::string value : {" Sommer", "Sommer\t", "  ", "\"Sommer\"", "'x'", "\"\"", "\" a \""}) {
+    ASSERT_TRUE(ini::write(file, "S", "k", value));
+    EXPECT_EQ(ini::read(file, "S", "k", "DEF"), value) << readBytes(file);
+  }
+  // Only such values are quoted.
+  for (const std::string value : {"a b", "\"Sommer", "'x\"", "\"", "Sommer's"}) {
+    ASSERT_TRUE(ini::write(file, "S", "k", value));
+    EXPECT_EQ(readBytes(file), "[S]\r\nk=" + value + "\r\n");
+  }
+}
+
 TEST_F(IniFile, TextsRoundTripThroughWindows1252) {
   ASSERT_TRUE(ini::write(file, "Aromen", "1_Aroma_Kommentar", "Kühle Minze – 5 € „extra“"));
   EXPECT_EQ(ini::read(file, "aromen", "1_aroma_kommentar", ""), "Kühle Minze – 5 € „extra“");

@@ -213,6 +213,32 @@ TEST(NumberPlain, ExtremesAndNonFinite) {
   EXPECT_EQ(plain(std::nan("")), "0");
 }
 
+TEST(NumberExact, ShortestTextThatReadsBackTheSameDouble) {
+  EXPECT_EQ(exact(12.5), "12,5");
+  EXPECT_EQ(exact(100), "100");
+  EXPECT_EQ(exact(0.1), "0,1");
+  EXPECT_EQ(exact(1234567.25), "1234567,25");
+  EXPECT_EQ(exact(-0.0), "-0");
+  EXPECT_EQ(exact(std::numeric_limits<double>::infinity()), "0");
+  const double awkward[] = {1.0 / 3,
+                            0.1 + 0.2,
+                            2.675,
+                            -7.77,
+                            1e300,
+                            1e-300,
+                            std::numeric_limits<double>::max(),
+                            std::numeric_limits<double>::min(),
+                            std::numeric_limits<double>::denorm_min(),
+                            9007199254740993.0};
+  for (double v : awkward) {
+    const std::string text = exact(v);
+    EXPECT_EQ(text.find_first_of(".eE"), std::string::npos) << text;
+    const auto back = parse(text);
+    ASSERT_TRUE(back.has_value()) << text;
+    EXPECT_EQ(*back, v) << text;
+  }
+}
+
 // ---- conversions -----------------------------------------------------------
 
 TEST(NumberConvert, WholeNumbersRoundHalfToEven) {
