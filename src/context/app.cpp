@@ -66,6 +66,9 @@ void App::start() {
 
 bool App::requestClose() {
   if (closed_) return true;
+  // While another window of the program is open over it, the main window
+  // cannot be closed.
+  if (!main_->Enabled()) return false;
   if (main_->busy()) {
     // A search runs: cancel it; the window closes when the search returns.
     solver.Berechnung_Abbrechen = true;

@@ -72,10 +72,10 @@ class App {
 
   // The start-up of the main window, then it is shown.
   void start();
-  // The user closes the main window. False when the close was refused or
-  // deferred (a search runs: it is cancelled and the window closes when it
-  // has returned). The program ends with it: the window is hidden and keeps
-  // its values.
+  // The user closes the main window. False when the close was refused (the
+  // window is disabled, or its unload cancelled) or deferred (a search runs:
+  // it is cancelled and the window closes when it has returned). The program
+  // ends with it: the window is hidden and keeps its values.
   bool requestClose();
   bool closed() const { return closed_; }
 

@@ -1,31 +1,18 @@
 #include "model/main_design.h"
 
+#include "model/control_access.h"
+
 namespace mirl {
 
 namespace {
 
-template <auto Member, class Owner>
-rt::Control* member(Owner& owner) {
-  return owner.*Member;
-}
-
-template <auto Member>
-constexpr auto base = member<Member, BaseSlot>;
-template <auto Member>
-constexpr auto row = member<Member, FlavourRow>;
-template <auto Member>
-constexpr auto window = member<Member, FrmMain>;
-
-template <int Index>
-rt::Control* modeOption(FrmMain& f) {
-  return f.opt_Berechnungsauswahl[Index];
-}
+using namespace access;
 
 constexpr auto Text = DesignProperty::Text;
 constexpr auto Tick = DesignProperty::Value;
 constexpr auto Checked = DesignProperty::Checked;
 
-constexpr std::string_view kManufacturer = "www.quillfen.example";
+constexpr std::string_view kManufacturer = kManufacturerAddress;
 constexpr std::string_view kRowMark = "{k}";
 
 constexpr std::array kBaseSlotDesign = {

@@ -19,6 +19,9 @@
 
 namespace mirl {
 
+// The manufacturer's web address that every base starts with.
+inline constexpr std::string_view kManufacturerAddress = "www.quillfen.example";
+
 // What a value sets: a text box's Text, a tick box's Value ("0", "1"), an
 // option button's selection or a menu item's check mark ("1" set, "0"
 // clear).

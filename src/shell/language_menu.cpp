@@ -5,8 +5,6 @@
 
 namespace mirl {
 
-namespace {
-
 void chooseLanguage(App& app, Language lang) {
   FrmMain& f = app.main();
   f.mnu_Service_Sprache_Deutsch->setChecked(lang == Language::German);
@@ -17,8 +15,6 @@ void chooseLanguage(App& app, Language lang) {
     Sprache_English_Laden(app);
   }
 }
-
-}  // namespace
 
 void frm_Main_mnu_Service_Sprache_Deutsch_Click(App& app) { chooseLanguage(app, Language::German); }
 

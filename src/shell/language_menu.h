@@ -1,6 +1,12 @@
 #pragma once
+#include "support/message_table.h"
+
 namespace mirl {
 class App;
+
+// Checks the language's menu entry, unchecks the other and applies the
+// language's texts.
+void chooseLanguage(App& app, Language lang);
 
 // The language menu: check the chosen entry, uncheck the other, apply the
 // language's texts (also when it is the language already in force).

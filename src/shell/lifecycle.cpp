@@ -1,12 +1,16 @@
 #include "shell/lifecycle.h"
 
 #include <cmath>
+#include <iostream>
+#include <string_view>
 
 #include "context/app.h"
 #include "flavours/frm_aromen.h"
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
+#include "shell/session.h"
 #include "support/language.h"
+#include "support/window_placement.h"
 
 namespace mirl {
 
@@ -21,6 +25,11 @@ void centreProgressBar(FrmMain& f) {
   f.ProgressBar1->setTop(static_cast<int>(std::nearbyint(top)));
 }
 
+// Runs the closing sequence of another window when it is loaded.
+void unloadIfLoaded(App& app, std::string_view name) {
+  if (rt::Form* form = app.loadedForm(name)) form->unload();
+}
+
 }  // namespace
 
 void frm_Main_Form_Load(App& app) {
@@ -33,20 +42,30 @@ void frm_Main_Form_Load(App& app) {
   Mengenauswahl_Fuellen(app);
   Aromen_Tabelle_Standardwerte(app.flavours);
   Sprache_Deutsch_Laden(app);
-  // The session file "LastSession.ini" of the program's folder is loaded here.
+  Session_Laden(app, sessionFile(app));
   app.model.Viskositaet_PG = 60.0;
   app.model.Viskositaet_VG = 1480.0;
   app.model.Viskositaet_Wasser = 1.0;
   app.model.Viskositaet_Sonst = 1.0;
-  // The window placement from the registry is restored here.
+  // The window is shown maximised or minimised, as it was closed, once the
+  // start-up has shown it.
+  applyStoredWindowState(f, readWindowPlacement(app, f, reg::kMainWindowKeys));
   Anzeige_Aktualisieren(app);
   centreProgressBar(f);
 }
 
 void frm_Main_Form_Unload(App& app, int&) {
+  const std::filesystem::path session = sessionFile(app);
+  if (!Session_Speichern(app, session)) {
+    reportSaveFailure(app);
+    std::cerr << "mirlfumarix: the session could not be saved to " << session.string() << "\n";
+  }
+  writeWindowPlacement(app, app.main(), reg::kMainWindowKeys);
+  unloadIfLoaded(app, "frm_Info");
   // Last, the flavour window (loaded hidden since the start-up unless the
-  // user has closed it): its closing sequence runs.
-  if (rt::Form* flavours = app.loadedForm(kFlavourWindow)) flavours->unload();
+  // user has closed it): its closing sequence runs, after the session has
+  // been saved.
+  unloadIfLoaded(app, kFlavourWindow);
 }
 
 }  // namespace mirl

@@ -2,9 +2,13 @@
 namespace mirl {
 class App;
 
-// Start-up of the main window.
+// Start-up of the main window: the lists, the flavour table's defaults, the
+// German texts, the session of the last run, the viscosity factors, the
+// stored placement, the first refresh.
 void frm_Main_Form_Load(App& app);
-// Shut-down of the main window; never sets cancel.
+// Shut-down of the main window: saves the session (a failure is reported
+// and the shut-down goes on), stores the placement, closes the info and the
+// flavour window. Never sets cancel.
 void frm_Main_Form_Unload(App& app, int& cancel);
 
 }  // namespace mirl

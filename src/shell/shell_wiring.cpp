@@ -1,4 +1,5 @@
 #include "context/app.h"
+#include "shell/file_menu.h"
 #include "shell/flavour_menu.h"
 #include "shell/language_menu.h"
 #include "shell/lifecycle.h"
@@ -12,6 +13,8 @@ void wireShellHandlers(App& app) {
   FrmMain& f = app.main();
   f.onLoad = [&app] { frm_Main_Form_Load(app); };
   f.onUnload = [&app](int& cancel) { frm_Main_Form_Unload(app, cancel); };
+  f.mnu_Datei_Oeffnen->onClick = [&app] { frm_Main_mnu_Datei_Oeffnen_Click(app); };
+  f.mnu_Datei_Speichern_Unter->onClick = [&app] { frm_Main_mnu_Datei_Speichern_Unter_Click(app); };
   f.mnu_Service_Sprache_Deutsch->onClick = [&app] { frm_Main_mnu_Service_Sprache_Deutsch_Click(app); };
   f.mnu_Service_Sprache_English->onClick = [&app] { frm_Main_mnu_Service_Sprache_English_Click(app); };
   f.mnu_Service_Auto_Markierung->onClick = [&app] { frm_Main_mnu_Service_Auto_Markierung_Click(app); };

@@ -20,13 +20,27 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-TestApp::TestApp(bool started) {
+std::filesystem::path designSession() { return std::filesystem::path(MIRL_TEST_DATA) / "design_session.ini"; }
+
+TestApp::TestApp(bool started, bool designed) {
   std::filesystem::create_directories(dir_.path() / "program");
+  if (designed) std::filesystem::copy_file(designSession(), dir_.path() / "program" / "LastSession.ini");
+  app_ = makeApp();
+  if (started) app_->start();
+}
+
+std::unique_ptr<App> TestApp::makeApp() {
   App::Config config;
   config.host = &host_;
   config.programFolder = dir_.path() / "program";
   config.registryFile = dir_.path() / "registry";
-  app_ = std::make_unique<Application>(config);
+  return std::make_unique<Application>(config);
+}
+
+void TestApp::restart(bool started) {
+  if (!app_->closed()) app_->requestClose();
+  app_.reset();
+  app_ = makeApp();
   if (started) app_->start();
 }
 

@@ -1,0 +1,75 @@
+#include "shell/file_menu.h"
+
+#include <filesystem>
+
+#include "context/app.h"
+#include "model/refresh.h"
+#include "runtime/file_io.h"
+#include "shell/session.h"
+#include "support/dialogs.h"
+#include "support/file_name.h"
+#include "support/last_paths.h"
+#include "support/notice.h"
+#include "support/registry_layout.h"
+#include "support/status_line.h"
+
+namespace mirl {
+
+namespace {
+
+constexpr std::string_view kImportFilter = "Unterstütztes Format (*.ini)|*.ini;";
+constexpr std::string_view kExportFilter = "Initialitionsdatei (*.ini)|*.ini;";
+constexpr std::string_view kCookbook = "Kochbuch";
+
+// Where a session dialog starts: the last file of its kind or, when there is
+// none, the folder "Kochbuch" of the program's folder, made on first use.
+std::string startPlace(App& app, std::string_view lastPath) {
+  std::error_code ec;
+  std::filesystem::create_directories(app.programFolder() / kCookbook, ec);
+  return dialogStartPath(app, lastPath, kCookbook);
+}
+
+}  // namespace
+
+std::string proposedFileName(std::string_view recipeName) {
+  const std::string cleaned = Dateiname_Bereinigen(recipeName);
+  const auto first = cleaned.find_first_not_of('.');
+  if (first == std::string::npos) return {};
+  return cleaned.substr(first, cleaned.find_last_not_of('.') - first + 1);
+}
+
+void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
+  const std::string file = Dialog_Oeffnen(app, kImportFilter, startPlace(app, reg::kImportFilePath));
+  if (file.empty()) return;
+  rememberPath(app, reg::kImportFilePath, file);
+  // A file gone since it was chosen loads nothing; one that is there and
+  // cannot be read is reported.
+  if (!rt::readWholeFile(file)) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+      showNotice(app, rt::mb::Exclamation, Msg::Msg_Import_Fehler_Text, Msg::Msg_Import_Fehler_Titel,
+                 Msg::Msg_Import_Fehler_Status);
+    }
+    return;
+  }
+  Session_Laden(app, file);
+  Anzeige_Aktualisieren(app);
+  Statusleiste_Text(app, app.texts[Msg::Msg_Import_Status_Ok]);
+}
+
+void frm_Main_mnu_Datei_Speichern_Unter_Click(App& app) {
+  const std::string proposal = proposedFileName(app.main().txt_Berechnung_Zusammenstellung->Text());
+  const std::string file = Dialog_Speichern(app, kExportFilter, "", startPlace(app, reg::kExportFilePath), proposal);
+  if (file.empty()) {
+    Statusleiste_Text(app, app.texts[Msg::Msg_Speichern_Status_Abbruch]);
+    return;
+  }
+  rememberPath(app, reg::kExportFilePath, file);
+  if (Session_Speichern(app, file)) {
+    Statusleiste_Text(app, app.texts[Msg::Msg_Speichern_Status_Ok]);
+  } else {
+    reportSaveFailure(app);
+  }
+}
+
+}  // namespace mirl

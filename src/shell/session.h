@@ -1,0 +1,29 @@
+#pragma once
+// The session file: every input of the main window but the live panel's
+// reference quantity, the mode, the options, the language and the
+// flavour-composition table, kept in an initialisation file. The program
+// loads "LastSession.ini" of its folder at start-up and saves it at
+// shut-down; the file menu imports and exports the same format.
+#include <filesystem>
+
+namespace mirl {
+class App;
+
+// "LastSession.ini" in the program's folder.
+std::filesystem::path sessionFile(const App& app);
+
+// Writes the 164 keys into the file, merging them into a file that is there
+// (its other sections and keys stay). False when the file could not be
+// written; it is then left as it was.
+bool Session_Speichern(App& app, const std::filesystem::path& file);
+
+// Reads every key, a missing one as its default, and gives it to its
+// control or table field; the controls react as they do to the user. Runs
+// no master refresh of its own: the caller does.
+void Session_Laden(App& app, const std::filesystem::path& file);
+
+// Reports a session file that could not be written: a box while boxes are
+// on, then the status text.
+void reportSaveFailure(App& app);
+
+}  // namespace mirl

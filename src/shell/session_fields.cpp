@@ -1,0 +1,256 @@
+#include "shell/session_fields.h"
+
+#include <algorithm>
+#include <array>
+
+#include "flavours/flavour_table.h"
+#include "model/control_access.h"
+#include "model/frm_main.h"
+#include "model/main_design.h"
+#include "runtime/number.h"
+
+namespace mirl {
+
+namespace {
+
+using namespace access;
+
+// A key of every base section, with its default per slot.
+struct BaseKey {
+  rt::Control* (*control)(BaseSlot&);
+  std::array<std::string_view, kBaseSlots> readDefault;
+};
+
+// A key of every flavour row; "{k}" in the default stands for the row.
+struct RowKey {
+  rt::Control* (*control)(FlavourRow&);
+  std::string_view readDefault;
+};
+
+struct WindowKey {
+  std::string_view section;
+  rt::Control* (*control)(FrmMain&);
+  std::string_view readDefault;
+};
+
+constexpr std::string_view kWeb = kManufacturerAddress;
+
+constexpr std::array kBaseKeys = {
+    BaseKey{base<&BaseSlot::txt_Hersteller>, {kWeb, kWeb, kWeb, kWeb, kWeb, kWeb}},
+    BaseKey{base<&BaseSlot::txt_mg_ml>, {"36", "36", "36", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_PG_Prozent>, {"100", "0", "60", "100", "0", "60"}},
+    BaseKey{base<&BaseSlot::txt_VG_Prozent>, {"0", "100", "40", "0", "100", "40"}},
+    BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, {"0", "0", "0", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, {"0", "0", "0", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}},
+    BaseKey{base<&BaseSlot::txt_Menge>, {"0", "0", "0", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::cbo_Preis>, {"6", "6", "6", "6", "6", "6"}},
+    BaseKey{base<&BaseSlot::chk>, {"0", "0", "0", "0", "0", "0"}},
+};
+
+constexpr std::array kRowKeys = {
+    RowKey{row<&FlavourRow::txt_Aroma_Kommentar>, "Aroma {k}"},
+    RowKey{row<&FlavourRow::txt_Aroma_Menge_ml>, "0"},
+    RowKey{row<&FlavourRow::txt_Aroma_Menge>, "0"},
+    RowKey{row<&FlavourRow::txt_Aroma_Preis>, "1,77"},
+    RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, "1"},
+    RowKey{row<&FlavourRow::chk_Aroma>, "0"},
+};
+
+constexpr std::array kWindowKeys = {
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusammenstellung>, "Name der Zusammenstellung"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_N>, "9"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_PG>, "60"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_VG>, "40"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Wasser>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Sonst>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Menge>, "77"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusatzkosten>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Live_Preis_Zusatzkosten>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::chk_AllAromaProzent>, "0"},
+    WindowKey{kSectionGlobal, modeOption<0>, "1"},
+    WindowKey{kSectionGlobal, modeOption<1>, "0"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Auto_Markierung>, "0"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_HundertProzentN>, "0"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_MsgBox>, "0"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Farben>, "1"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_Deutsch>, "1"},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_English>, "0"},
+};
+
+// The six fields of a flavour record, in the order of the file.
+constexpr std::array<std::pair<std::string_view, double Aromenzusammensetzung::*>, 6> kRecordFields = {{
+    {"A", &Aromenzusammensetzung::A},
+    {"N", &Aromenzusammensetzung::N},
+    {"PG", &Aromenzusammensetzung::PG},
+    {"VG", &Aromenzusammensetzung::VG},
+    {"W", &Aromenzusammensetzung::W},
+    {"S", &Aromenzusammensetzung::S},
+}};
+
+FieldKind kindOf(const rt::Control& c) {
+  switch (c.kind()) {
+    case rt::ControlKind::ComboBox:
+      return FieldKind::List;
+    case rt::ControlKind::CheckBox:
+      return FieldKind::Tick;
+    case rt::ControlKind::OptionButton:
+    case rt::ControlKind::Menu:
+      return FieldKind::Mark;
+    default:
+      return FieldKind::Text;
+  }
+}
+
+SessionField controlField(std::string_view section, rt::Control* c, std::string readDefault) {
+  SessionField field;
+  field.section = section;
+  field.key = sessionKey(c->kind(), c->name(), c->index());
+  field.kind = kindOf(*c);
+  field.readDefault = std::move(readDefault);
+  field.control = c;
+  return field;
+}
+
+std::string rowDefault(std::string_view text, int k) {
+  std::string out(text);
+  const auto at = out.find("{k}");
+  if (at != std::string::npos) out.replace(at, 3, std::to_string(k));
+  return out;
+}
+
+constexpr std::string_view kTextPrefix = "txt_";
+
+std::string_view withoutTextPrefix(std::string_view name) {
+  return name.starts_with(kTextPrefix) ? name.substr(kTextPrefix.size()) : name;
+}
+
+}  // namespace
+
+std::string sessionKey(rt::ControlKind kind, std::string_view name, int index) {
+  if (kind == rt::ControlKind::OptionButton) return std::string(name) + std::to_string(index + 1);
+  const std::string row = index >= 0 ? std::to_string(index) : "";
+  switch (kind) {
+    case rt::ControlKind::TextBox:
+      return index >= 0 ? row + "_" + std::string(withoutTextPrefix(name)) : std::string(withoutTextPrefix(name));
+    case rt::ControlKind::ComboBox:
+      return index >= 0 ? row + "_cbo_" + std::string(name) : std::string(name);
+    case rt::ControlKind::CheckBox:
+      return index >= 0 ? row + "_chk_" + std::string(name) : std::string(name);
+    default:
+      return std::string(name);
+  }
+}
+
+std::string tableKey(int record, std::string_view field) {
+  return "dpA" + std::to_string(record) + "_" + std::string(field);
+}
+
+std::vector<SessionField> sessionFields(FrmMain& f, FlavourTable& table) {
+  std::vector<SessionField> fields;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    for (const BaseKey& k : kBaseKeys) {
+      fields.push_back(controlField(kBaseSlotNames[static_cast<size_t>(s)].section,
+                                    k.control(f.basis[static_cast<size_t>(s)]),
+                                    std::string(k.readDefault[static_cast<size_t>(s)])));
+    }
+  }
+  for (int r : kFlavourRowNumbers) {
+    for (const RowKey& k : kRowKeys) {
+      fields.push_back(controlField(kSectionAromen, k.control(f.aroma[r]), rowDefault(k.readDefault, r)));
+    }
+  }
+  for (const WindowKey& k : kWindowKeys) {
+    fields.push_back(controlField(k.section, k.control(f), std::string(k.readDefault)));
+  }
+  for (int r : kFlavourRowNumbers) {
+    for (const auto& [name, field] : kRecordFields) {
+      SessionField number;
+      number.section = kSectionTable;
+      number.key = tableKey(r, name);
+      number.kind = FieldKind::Number;
+      number.readDefault = "0";
+      number.number = &(table.Aromen_Tabelle[r].*field);
+      fields.push_back(std::move(number));
+    }
+  }
+  SessionField name;
+  name.section = kSectionTable;
+  name.key = "dpA_Name";
+  name.kind = FieldKind::Name;
+  name.readDefault = ".......";
+  name.name = &table.dpA_Name;
+  fields.push_back(std::move(name));
+  return fields;
+}
+
+std::string fieldValue(const SessionField& field) {
+  switch (field.kind) {
+    case FieldKind::Text:
+      return static_cast<const rt::TextBox&>(*field.control).Text();
+    case FieldKind::List:
+      return std::to_string(static_cast<const rt::ComboBox&>(*field.control).ListIndex());
+    case FieldKind::Tick:
+      return std::to_string(static_cast<const rt::CheckBox&>(*field.control).Value());
+    case FieldKind::Mark: {
+      const bool set = field.control->kind() == rt::ControlKind::OptionButton
+                           ? static_cast<const rt::OptionButton&>(*field.control).Value()
+                           : static_cast<const rt::MenuItem&>(*field.control).Checked();
+      return set ? "-1" : "0";
+    }
+    case FieldKind::Number:
+      return tableNumberText(*field.number);
+    case FieldKind::Name:
+      return *field.name;
+  }
+  return {};
+}
+
+void applyFieldValue(const SessionField& field, std::string_view value) {
+  switch (field.kind) {
+    case FieldKind::Text:
+      static_cast<rt::TextBox&>(*field.control).setText(std::string(value));
+      return;
+    case FieldKind::List: {
+      auto& list = static_cast<rt::ComboBox&>(*field.control);
+      const auto position = rt::num::toInt16(value);
+      if (position && *position >= -1 && *position < list.ListCount()) list.setListIndex(*position);
+      return;
+    }
+    case FieldKind::Tick: {
+      const auto state = rt::num::toInt16(value);
+      if (state && *state >= 0 && *state <= 2) static_cast<rt::CheckBox&>(*field.control).setValue(*state);
+      return;
+    }
+    case FieldKind::Mark: {
+      const auto set = rt::num::toBool(value);
+      if (!set) return;
+      if (field.control->kind() == rt::ControlKind::OptionButton) {
+        static_cast<rt::OptionButton&>(*field.control).setValue(*set);
+      } else {
+        static_cast<rt::MenuItem&>(*field.control).setChecked(*set);
+      }
+      return;
+    }
+    case FieldKind::Number:
+      if (const auto number = readTableNumber(value)) *field.number = *number;
+      return;
+    case FieldKind::Name:
+      *field.name = std::string(value);
+      return;
+  }
+}
+
+std::string tableNumberText(double value) { return rt::num::exact(value); }
+
+std::optional<double> readTableNumber(std::string_view text) {
+  if (text.find(',') == std::string_view::npos && std::count(text.begin(), text.end(), '.') == 1) {
+    std::string withComma(text);
+    withComma[withComma.find('.')] = ',';
+    return rt::num::parse(withComma);
+  }
+  return rt::num::parse(text);
+}
+
+}  // namespace mirl
