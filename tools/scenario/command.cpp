@@ -337,6 +337,8 @@ ParseResult parseTokens(const std::vector<Token>& tokens, int lineNumber) {
     parseRegistry(in, c);
   } else if (verb == "start") {
     c.op = Op::Start;
+  } else if (verb == "restart") {
+    c.op = Op::Restart;
   } else if (verb == "close") {
     c.op = Op::Close;
     c.name = in.form();

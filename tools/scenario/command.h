@@ -20,6 +20,7 @@ enum class Op {
   RegistryKey,    // registry key "SUBKEY"
   RegistryValue,  // registry "SUBKEY" "NAME" sz|dword|binary ...
   Start,
+  Restart,
   Close,  // close FORM
   Quit,
   // acting as a user

@@ -9,7 +9,7 @@
 namespace mirl::scenario {
 
 Runner::Runner(App& app, ScriptHost& host, RunFolders folders, std::string fileName, std::ostream& out)
-    : app_(app), host_(host), folders_(std::move(folders)), fileName_(std::move(fileName)), out_(out) {
+    : app_(&app), host_(host), folders_(std::move(folders)), fileName_(std::move(fileName)), out_(out) {
   host_.onMessageBox = [this](const ShownMessageBox& box) {
     if (box.unexpected) {
       fail(box.line, "an answer for " + describe(box),
@@ -28,10 +28,18 @@ Runner::Runner(App& app, ScriptHost& host, RunFolders folders, std::string fileN
 }
 
 Runner::~Runner() {
-  app_.loop().setHook(nullptr);
+  detach();
   host_.onMessageBox = nullptr;
   host_.onDialog = nullptr;
 }
+
+// The message loop calls back only while `at yield` lines wait, so a
+// scenario without them leaves a search's passes as cheap as they are.
+void Runner::attach() {
+  if (!hooks_.empty()) app_->loop().setHook([this](std::uint64_t pass) { onPass(pass); });
+}
+
+void Runner::detach() { app_->loop().setHook(nullptr); }
 
 void Runner::fail(int line, const std::string& expected, const std::string& found) {
   failed_ = true;
@@ -89,13 +97,11 @@ bool Runner::run(std::string_view content) {
 
 bool Runner::runTopLevel(const Command& c) {
   if (c.op == Op::AtYield) {
-    // The message loop calls back only while `at yield` lines wait, so a
-    // scenario without them leaves a search's passes as cheap as they are.
-    if (hooks_.empty()) app_.loop().setHook([this](std::uint64_t pass) { onPass(pass); });
     hooks_.push_back(Hook{c.pass, c.inner, c.line});
+    attach();
     return true;
   }
-  app_.loop().resetPasses();
+  app_->loop().resetPasses();
   host_.currentLine = c.line;
   std::string err = execute(c);
   if (!hookError_.empty()) {
@@ -106,7 +112,7 @@ bool Runner::runTopLevel(const Command& c) {
     error(c.line, err);
     return false;
   }
-  std::uint64_t passes = app_.loop().passes();
+  std::uint64_t passes = app_->loop().passes();
   if (passes > 0) {
     lastYields_ = passes;
     // The long operation is over: every `at yield` line waiting for it has
@@ -143,7 +149,7 @@ void Runner::onPass(std::uint64_t pass) {
 
 void Runner::clearHooks() {
   hooks_.clear();
-  app_.loop().setHook(nullptr);
+  detach();
 }
 
 void Runner::finish() {
@@ -176,6 +182,7 @@ std::string Runner::executeUnguarded(const Command& c) {
     case Op::RegistryKey:
     case Op::RegistryValue:
     case Op::Start:
+    case Op::Restart:
     case Op::Call:
       return setup(c);
     case Op::Set:

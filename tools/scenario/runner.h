@@ -3,6 +3,7 @@
 // reports what fails.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ class Runner {
   Runner(const Runner&) = delete;
   Runner& operator=(const Runner&) = delete;
 
+  // Builds a fresh application on the same folders and registry store for
+  // `restart`, after the runner has let go of the one it had (which the
+  // builder may then drop). Without it `restart` is an error.
+  void setRestart(std::function<App&()> fresh) { fresh_ = std::move(fresh); }
+
   // Runs the text of a scenario file line by line; after the last line,
   // message boxes not checked and `at yield` lines never reached fail.
   // True when nothing failed and no error ended the file.
@@ -49,6 +55,9 @@ class Runner {
     bool ran = false;
   };
 
+  void attach();
+  void detach();
+  std::string restart();
   bool runTopLevel(const Command& c);
   void onPass(std::uint64_t pass);
   void clearHooks();
@@ -70,7 +79,8 @@ class Runner {
   std::filesystem::path path(const std::string& text) const;
   std::string expand(const std::string& text) const;
 
-  App& app_;
+  App* app_;
+  std::function<App&()> fresh_;
   ScriptHost& host_;
   RunFolders folders_;
   std::string fileName_;

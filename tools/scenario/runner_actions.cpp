@@ -40,13 +40,13 @@ std::string Runner::setup(const Command& c) {
     }
     case Op::RegistryKey: {
       std::string key = programKey(c.texts[0]);
-      app_.registry().createKey(key, reg::kKeyClass);
-      if (!app_.registry().keyExists(key)) return "cannot create registry key " + key;
+      app_->registry().createKey(key, reg::kKeyClass);
+      if (!app_->registry().keyExists(key)) return "cannot create registry key " + key;
       return "";
     }
     case Op::RegistryValue: {
       std::string key = programKey(c.texts[0]);
-      if (!app_.registry().keyExists(key)) app_.registry().createKey(key, reg::kKeyClass);
+      if (!app_->registry().keyExists(key)) app_->registry().createKey(key, reg::kKeyClass);
       rt::RegValue v;
       if (c.detail == Detail::Sz) {
         v.type = rt::RegValue::Sz;
@@ -58,7 +58,7 @@ std::string Runner::setup(const Command& c) {
         v.type = rt::RegValue::Binary;
         v.bytes = c.bytes;
       }
-      if (!app_.registry().writeValue(key, c.texts[1], v)) {
+      if (!app_->registry().writeValue(key, c.texts[1], v)) {
         return "cannot write registry value " + key + " " + c.texts[1];
       }
       return "";
@@ -66,20 +66,40 @@ std::string Runner::setup(const Command& c) {
     case Op::Start:
       if (started_) return "the program is started already";
       started_ = true;
-      refreshMark_ = app_.refreshCount;
-      app_.start();
+      refreshMark_ = app_->refreshCount;
+      app_->start();
       return "";
+    case Op::Restart:
+      return restart();
     case Op::Call:
-      if (!callProcedure(app_, c.name)) return "unknown procedure " + c.name;
+      if (!callProcedure(*app_, c.name)) return "unknown procedure " + c.name;
       return "";
     default:
       return "not a set-up command";
   }
 }
 
+std::string Runner::restart() {
+  if (!fresh_) return "restart needs a program of its own";
+  if (started_ && !app_->closed()) {
+    Command quit;
+    quit.op = Op::Quit;
+    if (std::string err = windowAction(quit); !err.empty()) return err;
+    if (!app_->closed()) return "the program did not close, so it cannot start again";
+  }
+  detach();
+  app_ = &fresh_();
+  attach();
+  activeForm_.clear();
+  started_ = true;
+  refreshMark_ = app_->refreshCount;
+  app_->start();
+  return "";
+}
+
 std::string Runner::windowAction(const Command& c) {
   std::string name = c.op == Op::Quit ? std::string(kMainForm) : c.name;
-  TargetResult r = resolve(app_, Selector{name, {}, name});
+  TargetResult r = resolve(*app_, Selector{name, {}, name});
   if (!r.error.empty()) return r.error;
   rt::Form& form = *r.target.form;
   switch (c.op) {
@@ -87,7 +107,7 @@ std::string Runner::windowAction(const Command& c) {
     case Op::Quit:
       // A disabled window (another window is open over it) or a hidden one
       // cannot be closed by the user.
-      if (app_.loadedForm(name) && form.Enabled() && form.Visible()) app_.closeForm(name);
+      if (app_->loadedForm(name) && form.Enabled() && form.Visible()) app_->closeForm(name);
       return "";
     case Op::Maximize:
       form.setWindowState(rt::WindowState::Maximized);
@@ -117,14 +137,14 @@ std::string Runner::userAction(const Command& c) {
       return "";
     case Op::Leave: {
       std::string name = activeForm_.empty() ? std::string(kMainForm) : activeForm_;
-      rt::Form* form = app_.loadedForm(name);
+      rt::Form* form = app_->loadedForm(name);
       if (form && form->acceptsUserInput(nullptr)) form->leaveFocus();
       return "";
     }
     default:
       break;
   }
-  TargetResult r = resolve(app_, c.selector);
+  TargetResult r = resolve(*app_, c.selector);
   if (!r.error.empty()) return r.error;
   if (r.target.kind != Target::Kind::Control) return "not a control: " + c.selector.text;
   rt::Control& control = *r.target.control;
@@ -156,11 +176,11 @@ std::string Runner::userAction(const Command& c) {
 
 std::string Runner::set(const Command& c) {
   if (c.op == Op::SetGlobal) {
-    if (setGlobal(app_, c.name, c.value)) return "";
-    if (!getGlobal(app_, c.name)) return "unknown global " + c.name;
+    if (setGlobal(*app_, c.name, c.value)) return "";
+    if (!getGlobal(*app_, c.name)) return "unknown global " + c.name;
     return "cannot set global " + c.name + " to " + formatValue(c.value);
   }
-  TargetResult r = resolve(app_, c.selector);
+  TargetResult r = resolve(*app_, c.selector);
   if (!r.error.empty()) return r.error;
   const Target& t = r.target;
   if (t.isProperty()) return writeProperty(t, c.value);

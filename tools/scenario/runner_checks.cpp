@@ -24,7 +24,7 @@ std::string number(long long n) { return std::to_string(n); }
 std::string Runner::expect(const Command& c) {
   switch (c.op) {
     case Op::Expect: {
-      TargetResult r = resolve(app_, c.selector);
+      TargetResult r = resolve(*app_, c.selector);
       if (!r.error.empty()) return r.error;
       const Target& t = r.target;
       std::optional<rt::Value> found;
@@ -50,12 +50,12 @@ std::string Runner::expect(const Command& c) {
       return "";
     }
     case Op::ExpectStatus: {
-      const std::string& found = app_.main().StatusBar1->panelText(1);
+      const std::string& found = app_->main().StatusBar1->panelText(1);
       if (found != c.texts[0]) fail(c.line, "status " + quote(c.texts[0]), quote(found));
       return "";
     }
     case Op::ExpectFocus: {
-      TargetResult r = resolve(app_, c.selector);
+      TargetResult r = resolve(*app_, c.selector);
       if (!r.error.empty()) return r.error;
       if (r.target.kind != Target::Kind::Control) return "not a control: " + c.selector.text;
       const rt::Control* focused = r.target.control->form().focused();
@@ -66,14 +66,14 @@ std::string Runner::expect(const Command& c) {
       return "";
     }
     case Op::ExpectGlobal: {
-      auto found = getGlobal(app_, c.name);
+      auto found = getGlobal(*app_, c.name);
       if (!found) return "unknown global " + c.name;
       if (!valuesMatch(c.value, *found)) fail(c.line, c.name + " " + formatValue(c.value), formatValue(*found));
       return "";
     }
     case Op::ExpectRefreshes: {
-      std::uint64_t n = app_.refreshCount - refreshMark_;
-      refreshMark_ = app_.refreshCount;
+      std::uint64_t n = app_->refreshCount - refreshMark_;
+      refreshMark_ = app_->refreshCount;
       if (n != static_cast<std::uint64_t>(c.number)) {
         fail(c.line, number(c.number) + " refreshes", std::to_string(n));
       }
@@ -169,7 +169,7 @@ std::string Runner::expectStore(const Command& c) {
     }
     case Op::ExpectRegistryKey: {
       std::string key = programKey(c.texts[0]);
-      bool exists = app_.registry().keyExists(key);
+      bool exists = app_->registry().keyExists(key);
       if (exists != (c.detail == Detail::Exists)) {
         fail(c.line, "registry key " + quote(key) + (exists ? " missing" : " to exist"),
              exists ? "it exists" : "no such key");
@@ -178,7 +178,7 @@ std::string Runner::expectStore(const Command& c) {
     }
     case Op::ExpectRegistryValue: {
       std::string key = programKey(c.texts[0]);
-      auto v = app_.registry().readValue(key, c.texts[1]);
+      auto v = app_->registry().readValue(key, c.texts[1]);
       std::string subject = "registry " + quote(c.texts[0]) + " " + quote(c.texts[1]);
       std::string found = "missing";
       if (v && (v->type == rt::RegValue::Sz || v->type == rt::RegValue::ExpandSz)) {

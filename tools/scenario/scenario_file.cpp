@@ -54,6 +54,11 @@ bool runScenario(std::string_view displayName, std::string_view content, const s
   config.registryFile = dir.path() / "registry";
   auto app = std::make_unique<Application>(config);
   Runner runner(*app, host, folders, std::string(displayName), out);
+  runner.setRestart([&]() -> App& {
+    app.reset();
+    app = std::make_unique<Application>(config);
+    return *app;
+  });
   return runner.run(content);
 }
 
