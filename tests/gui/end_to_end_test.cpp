@@ -12,6 +12,8 @@
 #include "gui/qt_host.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
+#include "shell/session.h"
+#include "support/ini_access.h"
 
 namespace mirl::gui::testing {
 namespace {
@@ -167,6 +169,11 @@ TEST_F(SearchTest, ClosingDuringASearchWaitsForItsEnd) {
   EXPECT_TRUE(refused);
   EXPECT_TRUE(app().closed());
   EXPECT_FALSE(win().isVisible());
+  EXPECT_FALSE(f().busy());
+  // The session saved is the state after the search.
+  EXPECT_EQ(INI_Lesen(sessionFile(app()), "N-Basis-PG", "PG_N_Basis_Menge", "missing"),
+            f().basis[PG_N_Basis].txt_Menge->Text());
+  EXPECT_EQ(INI_Lesen(sessionFile(app()), "Berechnung", "Berechnung_Prozent_N", "missing"), "18");
 }
 
 }  // namespace

@@ -19,15 +19,16 @@ using Log = std::vector<std::string>;
 
 class GuiTest : public ::testing::Test {
  protected:
-  GuiTest() : t_(false), window_(std::make_unique<MainWindow>(t_.app())) {
-    t_.app().start();
-    window_->show();
-    // Menu shortcuts work in the active window only.
-    window_->activateWindow();
-    (void)QTest::qWaitForWindowActive(window_.get());
-    QApplication::processEvents();
-  }
+  GuiTest() : t_(false) { open(); }
   ~GuiTest() override { window_.reset(); }
+
+  // The program closed (when it is not yet) and started again with a
+  // window of its own.
+  void restart() {
+    window_.reset();
+    t_.restart(false);
+    open();
+  }
 
   App& app() { return t_.app(); }
   FrmMain& f() { return t_.main(); }
@@ -73,6 +74,16 @@ class GuiTest : public ::testing::Test {
   bool cancelValidate = false;
 
  private:
+  void open() {
+    window_ = std::make_unique<MainWindow>(t_.app());
+    t_.app().start();
+    window_->show();
+    // Menu shortcuts work in the active window only.
+    window_->activateWindow();
+    (void)QTest::qWaitForWindowActive(window_.get());
+    QApplication::processEvents();
+  }
+
   testkit::TestApp t_;
   std::unique_ptr<MainWindow> window_;
 };

@@ -1,0 +1,51 @@
+// A session as the user lives it: what was set in the window, and where and
+// how the window stood, are there again after closing and starting anew.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "context/app.h"
+#include "gui_fixture.h"
+#include "runtime/registry_store.h"
+#include "support/registry_layout.h"
+
+namespace mirl::gui::testing {
+namespace {
+
+using SessionGuiTest = GuiTest;
+
+TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
+  typeAndTab(f().txt_Berechnung_Zusammenstellung, "Minze");
+  w<QCheckBox>(f().basis[PG_N_Basis].chk)->click();
+  typeAndTab(f().basis[PG_N_Basis].txt_mg_ml, "48");
+  win().action(f().mnu_Service_Sprache_English)->trigger();
+  win().move(200, 120);
+  QApplication::processEvents();
+  EXPECT_EQ(f().Left(), 200 * 15);
+  win().showMaximized();
+  QApplication::processEvents();
+  ASSERT_EQ(f().windowState(), rt::WindowState::Maximized);
+
+  EXPECT_TRUE(win().close());
+  EXPECT_TRUE(app().closed());
+  EXPECT_FALSE(win().isVisible());
+  const auto left = app().registry().readValue(reg::kMainSize, reg::kLeft);
+  ASSERT_TRUE(left.has_value());
+  EXPECT_EQ(left->number, 200 * 15);
+  EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kMaximised)->text, "true");
+
+  restart();
+  EXPECT_EQ(w<QLineEdit>(f().txt_Berechnung_Zusammenstellung)->text(), QStringLiteral("Minze"));
+  EXPECT_TRUE(w<QCheckBox>(f().basis[PG_N_Basis].chk)->isChecked());
+  EXPECT_EQ(w<QLineEdit>(f().basis[PG_N_Basis].txt_mg_ml)->text(), QStringLiteral("48"));
+  EXPECT_EQ(w<QPushButton>(f().btn_Berechnung)->text(), QStringLiteral("Calculate "));
+  EXPECT_TRUE(win().action(f().mnu_Service_Sprache_English)->isChecked());
+  EXPECT_TRUE(win().isMaximized());
+  win().showNormal();
+  QApplication::processEvents();
+  EXPECT_EQ(win().pos(), QPoint(200, 120));
+}
+
+}  // namespace
+}  // namespace mirl::gui::testing
