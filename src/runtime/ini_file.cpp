@@ -185,7 +185,12 @@ std::string read(const std::filesystem::path& file, std::string_view section, st
   }
   value = untilNul(value);
   if (value.size() > kMaxValue) value = value.substr(0, kMaxValue);
-  return cp1252::toUtf8(value);
+  // A CR alone inside a line reads as the blank it is written as.
+  std::string bytes(value);
+  for (char& c : bytes) {
+    if (c == '\r') c = ' ';
+  }
+  return cp1252::toUtf8(bytes);
 }
 
 namespace {

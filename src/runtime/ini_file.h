@@ -11,7 +11,7 @@
 //   end of its section, a missing section at the end of the file, creates a
 //   missing file, and leaves every other line byte for byte;
 // - CR LF is written, a bare LF is accepted; a CR or LF inside a value is
-//   written as a blank; a value with blanks at an end, or enclosed in a pair
+//   written as a blank, and a CR inside a line reads as one; a value with blanks at an end, or enclosed in a pair
 //   of quotation marks, is written in double quotes, so that it reads back
 //   as written;
 // - file contents are Windows-1252, the strings here UTF-8;

@@ -194,6 +194,7 @@ TEST_F(IniFile, LfOnlyFileKeepsItsLinesAndGetsCrLfForNewOnes) {
 }
 
 TEST_F(IniFile, LineBreaksInsideAValueBecomeBlanks) {
+  EXPECT_EQ(readFrom("[S]\r\nk=Aroma 1\rx\r\n", "S", "k"), "Aroma 1 x");
   writeBytes(file, "[S]\r\nk=1\r\nm=2\r\n");
   ASSERT_TRUE(ini::write(file, "S", "k", "line1\r\n[Evil]\nm=3\rend"));
   EXPECT_EQ(readBytes(file), "[S]\r\nk=line1  [Evil] m=3 end\r\nm=2\r\n");
