@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "flavours/frm_aromen.h"
 #include "testkit/test_app.h"
@@ -14,10 +13,7 @@
 namespace mirl {
 namespace {
 
-std::string bytesOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testkit::bytesOf;
 
 TEST(FlavourFiles, UnreadableFilesChangeNothingAndFailedSavesKeepTheOldFile) {
   testkit::TestApp t;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "context/app.h"
@@ -14,10 +13,7 @@
 namespace mirl {
 namespace {
 
-std::string bytesOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testkit::bytesOf;
 
 // The designed window saved gives the design session exactly: the keys in
 // the order of the tables, each section once, every value in its form.

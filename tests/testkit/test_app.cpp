@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace mirl::testkit {
@@ -18,6 +20,11 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+std::string bytesOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::filesystem::path designSession() { return std::filesystem::path(MIRL_TEST_DATA) / "design_session.ini"; }

@@ -3,6 +3,7 @@
 // empty registry store and a scripted host.
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "scenario/script_host.h"
 #include "shell/application.h"
@@ -21,6 +22,9 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The bytes of a file ("" when it cannot be read).
+std::string bytesOf(const std::filesystem::path& file);
 
 // The session file that holds the main window's design values and the
 // flavour table's defaults: a start with it gives the window as it is
