@@ -72,6 +72,23 @@ std::string designValue(const RowDesign& entry, int row) {
   return value;
 }
 
+std::optional<DesignSetting> designSetting(FrmMain& f, const rt::Control& c) {
+  for (int s = 0; s < kBaseSlots; ++s) {
+    for (const BaseDesign& d : kBaseSlotDesign) {
+      if (d.control(f.basis[s]) == &c) return DesignSetting{d.property, std::string(designValue(d, s))};
+    }
+  }
+  for (int k : kFlavourRowNumbers) {
+    for (const RowDesign& d : kFlavourRowDesign) {
+      if (d.control(f.aroma[k]) == &c) return DesignSetting{d.property, designValue(d, k)};
+    }
+  }
+  for (const WindowDesign& d : kWindowDesign) {
+    if (d.control(f) == &c) return DesignSetting{d.property, std::string(d.values[0])};
+  }
+  return std::nullopt;
+}
+
 void setDesignValue(rt::Control& control, DesignProperty property, std::string_view value) {
   const bool set = value != "0";
   switch (property) {

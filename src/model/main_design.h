@@ -11,6 +11,7 @@
 // mode options, the menu check marks. Code that walks every input (the
 // constructor, a reset, a session file) walks these tables.
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,6 +47,15 @@ std::span<const WindowDesign> windowDesign();
 // The value the control of base slot s takes; the value row k takes.
 std::string_view designValue(const BaseDesign& entry, int slot);
 std::string designValue(const RowDesign& entry, int row);
+
+// How a control of the window is set and to what, as the table designs it.
+struct DesignSetting {
+  DesignProperty property;
+  std::string value;
+};
+// The design setting of control c of f; nothing for a control the table
+// does not hold (lists, labels, output fields).
+std::optional<DesignSetting> designSetting(FrmMain& f, const rt::Control& c);
 
 // Sets a control to a value of the table as code does (a tick box or an
 // option raises Click when it changes; a text or a check mark raises

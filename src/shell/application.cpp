@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "flavours/flavour_window.h"
+#include "shell/info_window.h"
 #include "shell/wiring.h"
 
 namespace mirl {
@@ -8,6 +9,7 @@ namespace mirl {
 Application::Application(const Config& config) : App(config) {
   wireMainWindow(*this);
   wireFlavourWindow(*this);
+  wireInfoWindow(*this);
 }
 
 }  // namespace mirl

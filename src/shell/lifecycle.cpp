@@ -8,6 +8,7 @@
 #include "flavours/frm_aromen.h"
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
+#include "shell/frm_info.h"
 #include "shell/session.h"
 #include "support/language.h"
 #include "support/window_placement.h"
@@ -61,7 +62,7 @@ void frm_Main_Form_Unload(App& app, int&) {
     std::cerr << "mirlfumarix: the session could not be saved to " << session.string() << "\n";
   }
   writeWindowPlacement(app, app.main(), reg::kMainWindowKeys);
-  unloadIfLoaded(app, "frm_Info");
+  unloadIfLoaded(app, kInfoWindow);
   // Last, the flavour window (loaded hidden since the start-up unless the
   // user has closed it): its closing sequence runs, after the session has
   // been saved.

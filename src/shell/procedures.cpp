@@ -14,6 +14,7 @@
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
 #include "model/sum_checks.h"
+#include "shell/factory_reset.h"
 #include "shell/lifecycle.h"
 #include "shell/scripting.h"
 #include "solver/approximation.h"
@@ -32,6 +33,7 @@ struct Procedure {
 const Procedure kProcedures[] = {
     {"Aromen_Tabelle_Standardwerte", [](App& a) { Aromen_Tabelle_Standardwerte(a.flavours); }},
     {"frm_Main_Form_Load", [](App& a) { frm_Main_Form_Load(a); }},
+    {"Reset_Auslieferungszustand", [](App& a) { Reset_Auslieferungszustand(a); }},
     {"Live_Menge_Summieren", [](App& a) { Live_Menge_Summieren(a); }},
     {"Preis_Berechnen_Live", [](App& a) { Preis_Berechnen_Live(a); }},
     {"Preis_Berechnen_Berechnung", [](App& a) { Preis_Berechnen_Berechnung(a); }},

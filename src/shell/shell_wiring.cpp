@@ -1,6 +1,8 @@
 #include "context/app.h"
 #include "shell/file_menu.h"
+#include "shell/factory_reset.h"
 #include "shell/flavour_menu.h"
+#include "shell/info_window.h"
 #include "shell/language_menu.h"
 #include "shell/lifecycle.h"
 #include "shell/option_menu.h"
@@ -20,6 +22,8 @@ void wireShellHandlers(App& app) {
   f.mnu_Service_Auto_Markierung->onClick = [&app] { frm_Main_mnu_Service_Auto_Markierung_Click(app); };
   f.mnu_Service_MsgBox->onClick = [&app] { frm_Main_mnu_Service_MsgBox_Click(app); };
   f.mnu_Service_Aromenkonfiguration->onClick = [&app] { frm_Main_mnu_Service_Aromenkonfiguration_Click(app); };
+  f.mnu_Info->onClick = [&app] { frm_Main_mnu_Info_Click(app); };
+  f.btn_Reset->onClick = [&app] { frm_Main_btn_Reset_Click(app); };
 }
 
 }  // namespace mirl

@@ -1,0 +1,19 @@
+#pragma once
+namespace mirl {
+class App;
+
+// The reset button: asks (also with message boxes off); Yes puts the
+// factory state back, refreshes and says so in the status line, No only
+// says so.
+void frm_Main_btn_Reset_Click(App& app);
+
+// Writes the factory state: the proposal lists and flags, the options and
+// the target, the six bases, the seven flavour rows, then the
+// flavour-composition table's defaults. The language stays. Tick boxes,
+// options and lists run their Click as they change, so the handlers they
+// raise run inside; every value is written after the handlers of the ones
+// before it. No refresh of its own, nothing shown, no file or registry
+// value touched.
+void Reset_Auslieferungszustand(App& app);
+
+}  // namespace mirl
