@@ -8,7 +8,9 @@
 #include "flavours/frm_aromen.h"
 #include "gui/flavour_window.h"
 #include "gui/form_binding.h"
+#include "gui/info_window.h"
 #include "gui/main_window.h"
+#include "shell/frm_info.h"
 
 namespace mirl::gui {
 
@@ -24,6 +26,7 @@ Windows::Windows(App& app) : app_(app) {
   add(app.main().name(), [](App& a, rt::Form&) { return std::make_unique<MainWindow>(a); });
   add(std::string(kFlavourWindow),
       [](App& a, rt::Form& f) { return std::make_unique<FlavourWindow>(a, static_cast<FrmAromen&>(f)); });
+  add(std::string(kInfoWindow), [](App&, rt::Form& f) { return std::make_unique<InfoWindow>(static_cast<FrmInfo&>(f)); });
   app_.setViews(this);
 }
 
