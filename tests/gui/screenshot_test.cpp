@@ -14,6 +14,7 @@
 #include "gui/windows.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
+#include "shell/frm_info.h"
 
 namespace mirl::gui::testing {
 namespace {
@@ -111,6 +112,15 @@ TEST_F(ScreenshotTest, FlavourWindowWithAFault) {
   EXPECT_EQ(form.row[3].lbl_PG->ToolTipText(), "Es fehlen noch 10,00%");
   window->resize(window->sizeHint().boundedTo(QSize(1366, 740)));
   savePicture(*window, "MIRL_SCREENSHOT_FLAVOURS", "screenshot-flavours.png");
+}
+
+// The info window (screenshot-info.png, or the path in MIRL_SCREENSHOT_INFO).
+TEST_F(ScreenshotTest, InfoWindow) {
+  Windows windows(app());
+  win().action(f().mnu_Info)->trigger();
+  QWidget* info = windows.window(*app().loadedForm(kInfoWindow));
+  ASSERT_NE(info, nullptr);
+  savePicture(*info, "MIRL_SCREENSHOT_INFO", "screenshot-info.png");
 }
 
 }  // namespace
