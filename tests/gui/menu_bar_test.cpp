@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "flavours/frm_aromen.h"
 #include "gui_fixture.h"
 
 namespace mirl::gui::testing {
@@ -104,6 +105,13 @@ TEST_F(MenuBarTest, EveryEntryAsTheTableSaysInBothLanguages) {
   EXPECT_TRUE(f().mnu_Service_Auto_Markierung->Checked());
   EXPECT_TRUE(win().action(f().mnu_Service_Auto_Markierung)->isChecked());
   EXPECT_EQ(f().focused(), f().txt_Berechnung_Menge);
+
+  // Ctrl+A there opens the flavour window over the disabled main window.
+  QTest::keyClick(w<QLineEdit>(f().txt_Berechnung_Menge), Qt::Key_A, Qt::ControlModifier);
+  ASSERT_NE(app().loadedForm(kFlavourWindow), nullptr);
+  EXPECT_TRUE(app().loadedForm(kFlavourWindow)->Visible());
+  EXPECT_FALSE(f().Enabled());
+  EXPECT_FALSE(w<QLineEdit>(f().txt_Berechnung_Menge)->hasSelectedText());
 }
 
 }  // namespace
