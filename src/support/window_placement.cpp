@@ -1,36 +1,25 @@
 #include "support/window_placement.h"
 
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "runtime/number.h"
 #include "support/registry_access.h"
 
 namespace mirl {
 
 namespace {
 
-// An edge as the window takes it: the stored whole number, or a text that
-// reads as a number, passes through single precision and is rounded to the
-// whole twip; a text that is no number, a value of another type and one
-// that single precision carries past the range of an edge are not taken.
+// An edge as the window takes it: the stored whole number passes through
+// single precision; one that single precision carries past the range of an
+// edge is not taken.
 std::optional<int> readEdge(App& app, std::string_view key, std::string_view name) {
   RegistryVariant v;
   if (!Registry_Wert_Lesen(app, HKEY_CURRENT_USER, key, name, v)) return std::nullopt;
-  float f = 0.0f;
-  if (const auto* n = std::get_if<std::int32_t>(&v)) {
-    f = static_cast<float>(*n);
-  } else if (const auto* text = std::get_if<std::string>(&v)) {
-    const std::optional<double> d = rt::num::parse(*text);
-    if (!d) return std::nullopt;
-    f = static_cast<float>(*d);
-  } else {
-    return std::nullopt;
-  }
-  f = std::nearbyint(f);
-  if (!(f < 2147483648.0f && f >= -2147483648.0f)) return std::nullopt;
+  const auto* n = std::get_if<std::int32_t>(&v);
+  if (!n) return std::nullopt;
+  const float f = static_cast<float>(*n);
+  if (f >= 2147483648.0f || f < -2147483648.0f) return std::nullopt;
   return static_cast<int>(f);
 }
 

@@ -17,10 +17,9 @@ struct StoredWindowState {
 };
 
 // Reads "Left", "Top", "Maximiert" and "Minimiert" in this order. An edge
-// is taken from a REG_DWORD value or from a REG_SZ text that reads as a
-// number, a state only from a REG_SZ value (true when its text is "true" in
-// any case); anything else, a missing value or a missing key leaves the
-// designed placement.
+// is taken only from a REG_DWORD value, a state only from a REG_SZ value
+// (true when its text is "true" in any case); anything else, a missing value
+// or a missing key leaves the designed placement.
 StoredWindowState readWindowPlacement(App& app, rt::Form& form, const reg::WindowKeys& keys);
 
 // Shows the stored states as the window system would: maximised, then
