@@ -89,12 +89,16 @@ std::string Zahl_Formatieren_1Stelle(std::string_view text) {
   return normalise(text, "#####0.#", true);
 }
 
+std::string withoutPriceGroups(std::string_view text) {
+  const std::string_view trimmed = trimSpaces(text);
+  if (isGroupedPrice(trimmed)) return withoutFullStops(trimmed);
+  return std::string(text);
+}
+
 std::string Zahl_Formatieren_Preis(std::string_view text) {
   // A price shown with group separators ("1.234,50") must read back as the
   // same price; everywhere else a "." is taken as a decimal comma.
-  std::string_view trimmed = trimSpaces(text);
-  if (isGroupedPrice(trimmed)) return normalise(withoutFullStops(trimmed), "#,###0.00", false);
-  return normalise(text, "#,###0.00", false);
+  return normalise(withoutPriceGroups(text), "#,###0.00", false);
 }
 
 void Eingabe_Pruefen_Prozent(rt::TextBox& box) {

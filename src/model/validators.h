@@ -14,6 +14,9 @@ namespace mirl {
 std::string Zahl_Formatieren_2Stellen(std::string_view text);  // "#####0.##"
 std::string Zahl_Formatieren_1Stelle(std::string_view text);   // "#####0.#"
 std::string Zahl_Formatieren_Preis(std::string_view text);     // "#,###0.00"
+// A price in the grouped form the price pattern writes ("1.234,50") without
+// its group stops ("1234,50"); any other text as it is.
+std::string withoutPriceGroups(std::string_view text);
 
 // Validators: each writes the box's text back in every case.
 void Eingabe_Pruefen_Prozent(rt::TextBox& box);   // above 0, up to 100
