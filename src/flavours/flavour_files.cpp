@@ -136,19 +136,10 @@ class KeyWriter {
 
 bool readable(const fs::path& file) { return rt::readWholeFile(file).has_value(); }
 
-// The name proposed for saving: cleaned for a file name, and without full
-// stops at its ends (a reset set's name "......." would give a hidden file).
-std::string proposedName(std::string_view name) {
-  const std::string clean = Dateiname_Bereinigen(name);
-  const auto first = clean.find_first_not_of('.');
-  if (first == std::string::npos) return "";
-  return clean.substr(first, clean.find_last_not_of('.') - first + 1);
-}
-
 void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
                     const std::function<bool(const fs::path&)>& write) {
   const std::string start = dialogStartPath(app, kind.exportPath, kDefaultFolder);
-  const std::string path = Dialog_Speichern(app, kind.filter, "", start, proposedName(name));
+  const std::string path = Dialog_Speichern(app, kind.filter, "", start, proposedSaveName(name));
   if (path.empty()) return;
   rememberPath(app, kind.exportPath, path);
   if (!write(path)) {

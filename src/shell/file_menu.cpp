@@ -1,6 +1,8 @@
 #include "shell/file_menu.h"
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "context/app.h"
 #include "model/refresh.h"
@@ -31,13 +33,6 @@ std::string startPlace(App& app, std::string_view lastPath) {
 
 }  // namespace
 
-std::string proposedFileName(std::string_view recipeName) {
-  const std::string cleaned = Dateiname_Bereinigen(recipeName);
-  const auto first = cleaned.find_first_not_of('.');
-  if (first == std::string::npos) return {};
-  return cleaned.substr(first, cleaned.find_last_not_of('.') - first + 1);
-}
-
 void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
   const std::string file = Dialog_Oeffnen(app, kImportFilter, startPlace(app, reg::kImportFilePath));
   if (file.empty()) return;
@@ -58,7 +53,7 @@ void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
 }
 
 void frm_Main_mnu_Datei_Speichern_Unter_Click(App& app) {
-  const std::string proposal = proposedFileName(app.main().txt_Berechnung_Zusammenstellung->Text());
+  const std::string proposal = proposedSaveName(app.main().txt_Berechnung_Zusammenstellung->Text());
   const std::string file = Dialog_Speichern(app, kExportFilter, "", startPlace(app, reg::kExportFilePath), proposal);
   if (file.empty()) {
     Statusleiste_Text(app, app.texts[Msg::Msg_Speichern_Status_Abbruch]);

@@ -26,4 +26,11 @@ std::string Dateiname_Bereinigen(std::string_view text) {
   return out;
 }
 
+std::string proposedSaveName(std::string_view name) {
+  const std::string cleaned = Dateiname_Bereinigen(name);
+  const auto first = cleaned.find_first_not_of('.');
+  if (first == std::string::npos) return {};
+  return cleaned.substr(first, cleaned.find_last_not_of('.') - first + 1);
+}
+
 }  // namespace mirl
