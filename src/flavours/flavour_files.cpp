@@ -143,8 +143,7 @@ void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
   if (path.empty()) return;
   rememberPath(app, kind.exportPath, path);
   if (!write(path)) {
-    showNotice(app, rt::mb::Exclamation, Msg::Msg_Speichern_Fehler_Text, Msg::Msg_Speichern_Fehler_Titel,
-               Msg::Msg_Speichern_Fehler_Status);
+    reportSaveFailure(app);
   }
 }
 
@@ -155,8 +154,7 @@ bool loadWithDialog(App& app, const FileKind& kind, const std::function<bool(con
   const std::string path = Dialog_Oeffnen(app, kind.filter, start);
   if (path.empty()) return false;
   if (!readable(path)) {
-    showNotice(app, rt::mb::Exclamation, Msg::Msg_Import_Fehler_Text, Msg::Msg_Import_Fehler_Titel,
-               Msg::Msg_Import_Fehler_Status);
+    reportReadFailure(app);
     return false;
   }
   rememberPath(app, kind.importPath, path);

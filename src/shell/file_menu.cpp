@@ -42,8 +42,7 @@ void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
   if (!rt::readWholeFile(file)) {
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
-      showNotice(app, rt::mb::Exclamation, Msg::Msg_Import_Fehler_Text, Msg::Msg_Import_Fehler_Titel,
-                 Msg::Msg_Import_Fehler_Status);
+      reportReadFailure(app);
     }
     return;
   }

@@ -11,6 +11,7 @@
 #include "shell/frm_info.h"
 #include "shell/session.h"
 #include "support/language.h"
+#include "support/notice.h"
 #include "support/window_placement.h"
 
 namespace mirl {

@@ -3,11 +3,9 @@
 #include <vector>
 
 #include "context/app.h"
-#include "runtime/host.h"
 #include "shell/language_menu.h"
 #include "shell/session_fields.h"
 #include "support/ini_access.h"
-#include "support/notice.h"
 
 namespace mirl {
 
@@ -65,11 +63,6 @@ void Session_Laden(App& app, const std::filesystem::path& file) {
   for (const SessionField& field : fields) {
     if (field.section != kSectionGlobal && field.control != f.chk_AllAromaProzent) load(field, file);
   }
-}
-
-void reportSaveFailure(App& app) {
-  showNotice(app, rt::mb::Exclamation, Msg::Msg_Speichern_Fehler_Text, Msg::Msg_Speichern_Fehler_Titel,
-             Msg::Msg_Speichern_Fehler_Status);
 }
 
 }  // namespace mirl

@@ -22,8 +22,4 @@ bool Session_Speichern(App& app, const std::filesystem::path& file);
 // no master refresh of its own: the caller does.
 void Session_Laden(App& app, const std::filesystem::path& file);
 
-// Reports a session file that could not be written: a box while boxes are
-// on, then the status text.
-void reportSaveFailure(App& app);
-
 }  // namespace mirl

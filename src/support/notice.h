@@ -14,4 +14,9 @@ class App;
 // the OK button. statusSuffix is appended to the status text.
 void showNotice(App& app, int style, Msg text, Msg title, Msg status, std::string_view statusSuffix = {});
 
+// A file chosen to be saved (a session or flavours) that could not be
+// written, and one chosen to be loaded that could not be read.
+void reportSaveFailure(App& app);
+void reportReadFailure(App& app);
+
 }  // namespace mirl
