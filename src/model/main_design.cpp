@@ -65,11 +65,13 @@ std::span<const WindowDesign> windowDesign() { return kWindowDesign; }
 
 std::string_view designValue(const BaseDesign& entry, int slot) { return entry.values[static_cast<std::size_t>(slot)]; }
 
-std::string designValue(const RowDesign& entry, int row) {
-  std::string value(entry.values[0]);
-  const auto at = value.find(kRowMark);
-  if (at != std::string::npos) value.replace(at, kRowMark.size(), std::to_string(row));
-  return value;
+std::string designValue(const RowDesign& entry, int row) { return withRowNumber(entry.values[0], row); }
+
+std::string withRowNumber(std::string_view value, int row) {
+  std::string out(value);
+  const auto at = out.find(kRowMark);
+  if (at != std::string::npos) out.replace(at, kRowMark.size(), std::to_string(row));
+  return out;
 }
 
 std::optional<DesignSetting> designSetting(FrmMain& f, const rt::Control& c) {

@@ -48,6 +48,9 @@ std::span<const WindowDesign> windowDesign();
 std::string_view designValue(const BaseDesign& entry, int slot);
 std::string designValue(const RowDesign& entry, int row);
 
+// A value of a flavour row's table with "{k}" replaced by the row number.
+std::string withRowNumber(std::string_view value, int row);
+
 // How a control of the window is set and to what, as the table designs it.
 struct DesignSetting {
   DesignProperty property;

@@ -113,13 +113,6 @@ SessionField controlField(std::string_view section, rt::Control* c, std::string 
   return field;
 }
 
-std::string rowDefault(std::string_view text, int k) {
-  std::string out(text);
-  const auto at = out.find("{k}");
-  if (at != std::string::npos) out.replace(at, 3, std::to_string(k));
-  return out;
-}
-
 constexpr std::string_view kTextPrefix = "txt_";
 
 std::string_view withoutTextPrefix(std::string_view name) {
@@ -158,7 +151,7 @@ std::vector<SessionField> sessionFields(FrmMain& f, FlavourTable& table) {
   }
   for (int r : kFlavourRowNumbers) {
     for (const RowKey& k : kRowKeys) {
-      fields.push_back(controlField(kSectionAromen, k.control(f.aroma[r]), rowDefault(k.readDefault, r)));
+      fields.push_back(controlField(kSectionAromen, k.control(f.aroma[r]), withRowNumber(k.readDefault, r)));
     }
   }
   for (const WindowKey& k : kWindowKeys) {
