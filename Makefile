@@ -1,14 +1,18 @@
-# make run   builds the program (release) and starts it
+# make run   builds the program (release) and starts it; installs only what
+#            that needs
 # make test  builds and runs every test, plainly and under the sanitizers
 # make fuzz-long  runs every fuzz target for ten minutes (before a release)
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build-release test-dev test-asan fuzz fuzz-long build-fuzz clean
+.PHONY: run test deps deps-run build-release test-dev test-asan fuzz fuzz-long build-fuzz clean
 
 deps:
 	@scripts/install-deps
 
-run: deps build-release
+deps-run:
+	@scripts/install-deps run
+
+run: deps-run build-release
 	./build/release/mirlfumarix
 
 build-release:
