@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "context/app.h"
+#include "runtime/file_io.h"
 #include "shell/language_menu.h"
 #include "shell/session_fields.h"
 #include "support/ini_access.h"
@@ -59,9 +60,14 @@ void Session_Laden(App& app, const std::filesystem::path& file) {
   applyLoadedLanguage(app);
   if (!f.calculationMode() && !f.liveMode()) f.opt_Berechnungsauswahl[0]->setValue(true);
 
-  // The bases, the flavour rows, the target and the flavour table.
+  // The bases, the flavour rows, the target and the flavour table. Without
+  // a session file the table keeps the values it holds (its defaults at
+  // start-up): a missing key of a file reads as 0, a flavour of nothing.
+  const bool fileRead = rt::readWholeFile(file).has_value();
   for (const SessionField& field : fields) {
-    if (field.section != kSectionGlobal && field.control != f.chk_AllAromaProzent) load(field, file);
+    if (field.section == kSectionGlobal || field.control == f.chk_AllAromaProzent) continue;
+    if (field.section == kSectionTable && !fileRead) continue;
+    load(field, file);
   }
 }
 

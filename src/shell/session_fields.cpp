@@ -38,9 +38,10 @@ constexpr std::string_view kWeb = kManufacturerAddress;
 constexpr std::array kBaseKeys = {
     BaseKey{base<&BaseSlot::txt_Hersteller>, {kWeb, kWeb, kWeb, kWeb, kWeb, kWeb}},
     BaseKey{base<&BaseSlot::txt_mg_ml>, {"36", "36", "36", "0", "0", "0"}},
-    BaseKey{base<&BaseSlot::txt_PG_Prozent>, {"100", "0", "60", "100", "0", "60"}},
-    BaseKey{base<&BaseSlot::txt_VG_Prozent>, {"0", "100", "40", "0", "100", "40"}},
-    BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, {"0", "0", "0", "0", "0", "0"}},
+    // The third nicotine-free slot holds distilled water.
+    BaseKey{base<&BaseSlot::txt_PG_Prozent>, {"100", "0", "60", "100", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_VG_Prozent>, {"0", "100", "40", "0", "100", "0"}},
+    BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, {"0", "0", "0", "0", "0", "100"}},
     BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, {"0", "0", "0", "0", "0", "0"}},
     BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}},
     BaseKey{base<&BaseSlot::txt_Menge>, {"0", "0", "0", "0", "0", "0"}},
