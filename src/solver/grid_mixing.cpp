@@ -7,13 +7,16 @@ GridShares gridShares(const Basis_Datensatz& rec) {
 }
 
 GridMixer::GridMixer(const BaseSet& bases, int N)
-    : stride_(N + 1), terms_(static_cast<std::size_t>(kGridSlots * stride_ * kGridShares)) {
+    : stride_(N + 1),
+      terms_(static_cast<std::size_t>(kGridSlots * stride_ * kGridShares)),
+      nicotine_(static_cast<std::size_t>(kGridSlots * stride_)) {
   for (int s = 0; s < kGridSlots; ++s) {
     const GridShares share = gridShares(bases[static_cast<std::size_t>(s)]);
     for (int i = 0; i <= N; ++i) {
       double* t = &terms_[static_cast<std::size_t>((s * stride_ + i) * kGridShares)];
       // The parts as the record holds them (a double), times the share, ÷ 100.
       for (int f = 0; f < kGridShares; ++f) t[f] = static_cast<double>(i) * share[f] / 100;
+      nicotine_[static_cast<std::size_t>(s * stride_ + i)] = t[0];
     }
   }
 }

@@ -72,6 +72,28 @@ class GridMixer {
     return true;
   }
 
+  // The innermost loop's shortcut for isHit: with no parts in the slots
+  // after `slot`, whether the nicotine share alone meets the target's, from
+  // the one-slot table of nicotine terms. isHit would add the zero terms of
+  // those slots too, which can change only the sign of a zero sum, and ==
+  // does not see that sign; it compares nicotine first and stops there when
+  // it differs. So where nicotineOnlyAfter(slot) holds, isHit can be false
+  // only when this is, and the full test is left for the steps this passes.
+  bool nicotineMeets(const GridPrefix& before, int slot, int parts, double target) const {
+    const int t = before.parts + parts;
+    if (t == 0) return 0.0 == target;
+    const double sum = before.sum[0] + nicotine_[static_cast<std::size_t>(slot * stride_ + parts)];
+    return sum * 100 / t == target;
+  }
+  // Whether the nicotine terms of the slots after `slot` at 0 parts are
+  // zeros (not so only for a share that is no finite number).
+  bool nicotineOnlyAfter(int slot) const {
+    for (int s = slot + 1; s < kGridSlots; ++s) {
+      if (!(terms(s, 0)[0] == 0)) return false;
+    }
+    return true;
+  }
+
   // The five shares of the mixture of parts, as Mischung_Berechnen gives
   // them. Share by share the same operations; written across the shares so
   // that the compiler can do several at once.
@@ -102,6 +124,8 @@ class GridMixer {
 
   int stride_;
   std::vector<double> terms_;
+  // The nicotine terms alone, slot by slot.
+  std::vector<double> nicotine_;
 };
 
 }  // namespace mirl

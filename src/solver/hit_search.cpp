@@ -94,6 +94,7 @@ class HitGrid {
         progressSlot_(progressSlot),
         mixing_(mixing) {
     while (lastTicked_ > 0 && !ticked_[lastTicked_]) --lastTicked_;
+    nicotineFirst_ = mixer_.nicotineOnlyAfter(lastTicked_);
   }
 
   GridEnd run() { return descend(0, GridPrefix{}); }
@@ -105,8 +106,12 @@ class HitGrid {
     rec_[k].Menge = i;
   }
 
+  // In the innermost loop (the last ticked slot's) the slots after it hold
+  // 0 parts, so the mixer decides most steps by the nicotine share alone.
+  template <bool Innermost>
   bool isHit(const GridPrefix& before, int k) const {
     if (mixing_ == GridMixing::Straightforward) return Mischung_Ist_Treffer(Mischung_Berechnen(rec_), target_);
+    if (Innermost && !mixer_.nicotineMeets(before, k, parts_[k], targetShares_[0])) return false;
     return mixer_.isHit(before, k, parts_, targetShares_);
   }
 
@@ -115,14 +120,17 @@ class HitGrid {
   // last ticked slot nothing is left to do.
   GridEnd descend(int k, GridPrefix before) {
     for (; k < kBaseSlots && !ticked_[k]; ++k) before = mixer_.extend(before, k, 0);
-    return k < kBaseSlots ? level(k, before) : GridEnd::RanThrough;
+    if (k == kBaseSlots) return GridEnd::RanThrough;
+    if (k == lastTicked_ && nicotineFirst_) return level<true>(k, before);
+    return level<false>(k, before);
   }
 
   // The loop of a ticked slot.
+  template <bool Innermost>
   GridEnd level(int k, const GridPrefix& before) {
     for (int i = 0; i <= N_; ++i) {
       setParts(k, i);
-      if (isHit(before, k)) {
+      if (isHit<Innermost>(before, k)) {
         store();
         if (hits_ == kProposalPlaces) return GridEnd::HitLimit;
       }
@@ -156,6 +164,7 @@ class HitGrid {
   const int progressSlot_;
   const GridMixing mixing_;
   int lastTicked_ = kBaseSlots - 1;
+  bool nicotineFirst_ = false;  // the innermost loop may test nicotine first
   int hits_ = 0;
 };
 
