@@ -6,7 +6,12 @@
 #   nothing in src includes the scenario driver;
 # - src/context includes the runtime and only plain headers of the
 #   subsystems (state, tables, rows, windows: *_state.h, *_table.h,
-#   *_rows.h, frm_*.h), which include nothing but the runtime and each other.
+#   *_rows.h, frm_*.h), which include nothing but the runtime and each other;
+# - the subsystems stand in the order support < model < conversions <
+#   solver, flavours: none includes one to its right, and solver and flavours
+#   include nothing of each other. The one exception is the master refresh
+#   offering the direct solution (model/refresh.cpp includes
+#   solver/direct_solution.h).
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT ROOT)
@@ -14,6 +19,13 @@ if(NOT ROOT)
 endif()
 
 set(subsystems support model solver conversions flavours)
+# The rank of each subsystem; a file includes only ranks below its own.
+set(rank_support 1)
+set(rank_model 2)
+set(rank_conversions 3)
+set(rank_solver 4)
+set(rank_flavours 4)
+set(upward_exceptions "src/model/refresh.cpp>solver/direct_solution.h")
 set(problems "")
 set(checked 0)
 
@@ -80,6 +92,11 @@ foreach(file IN LISTS sources)
       endif()
       if(path MATCHES "^shell/" AND (layer IN_LIST subsystems OR layer STREQUAL "context"))
         problem("${file}" "includes the shell (${path})")
+      endif()
+      string(REGEX MATCH "^[^/]+" target "${path}")
+      if(layer IN_LIST subsystems AND target IN_LIST subsystems AND NOT target STREQUAL layer
+         AND NOT rank_${target} LESS rank_${layer} AND NOT "${rel}>${path}" IN_LIST upward_exceptions)
+        problem("${file}" "includes ${path}, which is not below ${layer}")
       endif()
       if(path MATCHES "^(gui|app)/" AND NOT layer STREQUAL "gui" AND NOT layer STREQUAL "app")
         problem("${file}" "includes the view or the program (${path})")

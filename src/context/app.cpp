@@ -70,9 +70,9 @@ bool App::requestClose() {
   // cannot be closed.
   if (!main_->Enabled()) return false;
   if (main_->busy()) {
-    // A search runs: cancel it; the window closes when the search returns.
-    solver.Berechnung_Abbrechen = true;
-    closePending = true;
+    // A search runs: the solver cancels it and closes the window when the
+    // search has returned.
+    if (closeDuringSearch) closeDuringSearch(*this);
     return false;
   }
   if (!main_->queryUnload()) return false;

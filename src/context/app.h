@@ -85,8 +85,13 @@ class App {
   ConversionState conv;
   SolverState solver;
   FlavourTable flavours;
-  bool AllAromaProzent_War_Aktiv = false;
-  bool closePending = false;
+
+  // The captions and tooltips of the windows the subsystems add, each
+  // routine added by its window's wiring; the language switch runs them.
+  std::vector<void (*)(App& app, Language lang)> windowTexts;
+  // What a close asked for while a search runs does instead (the solver's
+  // wiring sets it: cancel the search, close once it has returned).
+  void (*closeDuringSearch)(App& app) = nullptr;
 
   // Number of master refreshes run so far (the tests read it).
   std::uint64_t refreshCount = 0;

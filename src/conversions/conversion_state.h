@@ -1,5 +1,5 @@
 #pragma once
-#include "flavours/flavour_rows.h"
+#include "model/flavour_rows.h"
 
 namespace mirl {
 

@@ -3,7 +3,7 @@
 // box and a flavour row's percentage field.
 #include "context/app.h"
 #include "conversions/flavour_share.h"
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "conversions/handlers.h"
 #include "model/composition.h"
 #include "model/field_value.h"

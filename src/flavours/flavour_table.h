@@ -3,7 +3,7 @@
 // consists of, and the name of the set.
 #include <string>
 
-#include "flavours/flavour_rows.h"
+#include "model/flavour_rows.h"
 
 namespace mirl {
 
@@ -21,6 +21,9 @@ struct FlavourTable {
   // Records 1 to 7.
   FlavourRows<Aromenzusammensetzung> Aromen_Tabelle{};
   std::string dpA_Name;
+  // The flavour-share box was ticked when the flavour window opened (the
+  // opening takes the share out; the closing puts it back).
+  bool AllAromaProzent_War_Aktiv = false;
 };
 
 // Every record A 100 and the rest 0; the name "......." .

@@ -9,6 +9,7 @@
 #include "flavours/flavour_exchange.h"
 #include "flavours/flavour_files.h"
 #include "flavours/flavour_resets.h"
+#include "flavours/flavour_window_texts.h"
 #include "flavours/frm_aromen.h"
 #include "model/model_wiring.h"
 #include "model/refresh.h"
@@ -34,9 +35,9 @@ StoredWindowState storedState(const FrmAromen& f) { return {f.storedMaximised, f
 void handBack(App& app) {
   Aromen_Fenster_In_Tabelle(app);
   Aromen_An_Hauptfenster_Uebergeben(app);
-  if (app.AllAromaProzent_War_Aktiv) {
+  if (app.flavours.AllAromaProzent_War_Aktiv) {
     chk_AllAromaProzent_Imitate(app);
-    app.AllAromaProzent_War_Aktiv = false;
+    app.flavours.AllAromaProzent_War_Aktiv = false;
   }
   Anzeige_Aktualisieren(app);
 }
@@ -100,6 +101,7 @@ void frm_Aromen_chk_Activate_Click(App& app) { Aromen_Fenster_Aktualisieren(app)
 
 void wireFlavourWindow(App& app) {
   auto& f = static_cast<FrmAromen&>(app.addForm(std::make_unique<FrmAromen>()));
+  app.windowTexts.push_back(&applyFlavourWindowTexts);
   f.onLoad = [&app] { frm_Aromen_Form_Load(app); };
   f.onUnload = [&app](int& cancel) { frm_Aromen_Form_Unload(app, cancel); };
   for (int k : kFlavourRowNumbers) {

@@ -8,7 +8,7 @@
 #include <array>
 #include <string_view>
 
-#include "flavours/flavour_rows.h"
+#include "model/flavour_rows.h"
 #include "runtime/form.h"
 
 namespace mirl {

@@ -45,8 +45,8 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 void MainWindow::afterInput() {
   // A close requested during a search waits for the search to return; the
   // solver carries it out then. Should it still be pending, it is done here.
-  if (app_.closePending && !form_.busy() && !app_.closed()) {
-    app_.closePending = false;
+  if (app_.solver.closePending && !form_.busy() && !app_.closed()) {
+    app_.solver.closePending = false;
     app_.requestClose();
   }
   if (app_.closed()) {

@@ -1,7 +1,7 @@
 #include "model/enable_modes.h"
 
 #include "context/app.h"
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "runtime/number.h"
 
 namespace mirl {

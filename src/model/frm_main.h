@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "flavours/flavour_rows.h"
+#include "model/flavour_rows.h"
 #include "runtime/form.h"
 
 namespace mirl {

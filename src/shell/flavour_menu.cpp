@@ -10,8 +10,8 @@ namespace mirl {
 
 void frm_Main_mnu_Service_Aromenkonfiguration_Click(App& app) {
   FrmMain& m = app.main();
-  app.AllAromaProzent_War_Aktiv = m.flavourShareTicked();
-  if (app.AllAromaProzent_War_Aktiv) {
+  app.flavours.AllAromaProzent_War_Aktiv = m.flavourShareTicked();
+  if (app.flavours.AllAromaProzent_War_Aktiv) {
     // Cleared without raising Click, so that the flavour share is taken out
     // exactly once, by the call below.
     m.chk_AllAromaProzent->setValueSilently(0);

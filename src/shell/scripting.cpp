@@ -26,7 +26,7 @@ const Scalar kScalars[] = {
     {"Annaeherung_Aktiv", [](App& a) -> Ref { return &a.solver.Annaeherung_Aktiv; }},
     {"Farbige_Hintergruende", [](App& a) -> Ref { return &a.model.Farbige_Hintergruende; }},
     {"Live_Mix_Markierung", [](App& a) -> Ref { return &a.model.Live_Mix_Markierung; }},
-    {"AllAromaProzent_War_Aktiv", [](App& a) -> Ref { return &a.AllAromaProzent_War_Aktiv; }},
+    {"AllAromaProzent_War_Aktiv", [](App& a) -> Ref { return &a.flavours.AllAromaProzent_War_Aktiv; }},
     {"Viskositaet_PG", [](App& a) -> Ref { return &a.model.Viskositaet_PG; }},
     {"Viskositaet_VG", [](App& a) -> Ref { return &a.model.Viskositaet_VG; }},
     {"Viskositaet_Wasser", [](App& a) -> Ref { return &a.model.Viskositaet_Wasser; }},

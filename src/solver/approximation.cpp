@@ -3,7 +3,7 @@
 #include <array>
 
 #include "context/app.h"
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "model/composition.h"
 #include "solver/base_record.h"
 #include "solver/grid_mixing.h"

@@ -20,8 +20,8 @@ void focusNextIfEnabled(FrmMain& w) {
 // A close requested while the search ran is carried out once it has
 // returned.
 void closeIfPending(App& app) {
-  if (app.closePending && !app.solver.searchRunning) {
-    app.closePending = false;
+  if (app.solver.closePending && !app.solver.searchRunning) {
+    app.solver.closePending = false;
     app.requestClose();
   }
 }

@@ -5,7 +5,7 @@
 
 #include "context/app.h"
 #include "conversions/flavour_share.h"
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "model/composition.h"
 #include "model/field_value.h"
 #include "model/refresh.h"

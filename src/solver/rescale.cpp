@@ -1,7 +1,7 @@
 #include "solver/rescale.h"
 
 #include "context/app.h"
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "model/field_value.h"
 #include "solver/proposals.h"
 

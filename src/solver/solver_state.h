@@ -28,6 +28,9 @@ struct SolverState {
   bool Annaeherung_Aktiv = false;
   // True from the start to the end of a search (exact-hit or approximation).
   bool searchRunning = false;
+  // The user closed the main window during the search: it closes once the
+  // search has returned.
+  bool closePending = false;
 };
 
 }  // namespace mirl

@@ -7,7 +7,6 @@
 
 #include "context/app.h"
 #include "runtime/text.h"
-#include "support/flavour_window_texts.h"
 #include "support/main_window_texts.h"
 #include "support/message_table.h"
 #include "support/status_line.h"
@@ -95,8 +94,8 @@ void switchLanguage(App& app, Language lang) {
   swapProposalWord(app, lang);
   applyCaptionTexts(app, mainMenuCaptionTexts(), lang);
   assignMessages(app, lang);
-  // The flavour window's captions and tooltips are applied here.
-  applyFlavourWindowTexts(app, lang);
+  // The captions and tooltips of the windows the subsystems add.
+  for (auto applyTexts : app.windowTexts) applyTexts(app, lang);
   app.host().setLanguage(lang == Language::German ? "de" : "en");
   Statusleiste_Text(app, confirmation(lang));
 }

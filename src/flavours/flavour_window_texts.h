@@ -1,4 +1,6 @@
 #pragma once
+// The flavour window's captions and tooltips in German and English, written
+// by the language switch (the window's wiring hands it this routine).
 #include "support/message_table.h"
 
 namespace mirl {

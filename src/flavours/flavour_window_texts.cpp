@@ -1,4 +1,4 @@
-#include "support/flavour_window_texts.h"
+#include "flavours/flavour_window_texts.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 #include "testkit/test_app.h"
 
 namespace mirl {

@@ -1,4 +1,4 @@
-#include "conversions/flavour_sums.h"
+#include "model/flavour_sums.h"
 
 #include "context/app.h"
 #include "model/field_value.h"
