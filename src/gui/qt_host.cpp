@@ -122,12 +122,24 @@ void QtHost::setLanguage(const std::string& language) {
 }
 
 QWidget* QtHost::dialogParent() const {
+  if (QWidget* active = QApplication::activeWindow()) return active;
   if (parent_ && parent_->isVisible()) return parent_;
-  return QApplication::activeWindow();
+  return nullptr;
 }
 
+namespace {
+
+// The window a closed dialog belonged to comes to the front again (the
+// window system would otherwise pick one, perhaps another of ours).
+void reactivate(const QPointer<QWidget>& owner) {
+  if (owner && owner->isVisible()) owner->activateWindow();
+}
+
+}  // namespace
+
 int QtHost::messageBox(const std::string& prompt, int style, const std::string& title) {
-  QMessageBox box(iconOf(style), fromUtf8(title), messageText(prompt), buttonsOf(style), dialogParent());
+  const QPointer<QWidget> owner = dialogParent();
+  QMessageBox box(iconOf(style), fromUtf8(title), messageText(prompt), buttonsOf(style), owner);
   box.setTextFormat(Qt::PlainText);
   // The first button is the default, as on the original platform.
   const int buttons = rt::mb::buttons(style);
@@ -138,13 +150,15 @@ int QtHost::messageBox(const std::string& prompt, int style, const std::string& 
   } else {
     box.exec();
     pressed = box.standardButton(box.clickedButton());
+    reactivate(owner);
   }
   return messageAnswer(style, pressed);
 }
 
 std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
   const bool save = request.kind == rt::FileDialogRequest::Kind::Save;
-  QFileDialog dialog(dialogParent(), fromUtf8(request.title));
+  const QPointer<QWidget> owner = dialogParent();
+  QFileDialog dialog(owner, fromUtf8(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -165,8 +179,9 @@ std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
   QString chosen;
   if (fileDialogHook) {
     chosen = fileDialogHook(dialog);
-  } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-    chosen = dialog.selectedFiles().constFirst();
+  } else {
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) chosen = dialog.selectedFiles().constFirst();
+    reactivate(owner);
   }
   if (chosen.isEmpty()) return {};
   return QFileInfo(chosen).absoluteFilePath().toStdString();

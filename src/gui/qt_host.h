@@ -24,7 +24,9 @@ class QtHost : public rt::Host {
   QtHost(const QtHost&) = delete;
   QtHost& operator=(const QtHost&) = delete;
 
-  // Dialogs are centred on this window (the active window when unset).
+  // A message box or file dialog belongs to the window that is active when
+  // it opens, and that window is activated again when it closes; this one
+  // takes it when no window of the program is active.
   void setDialogParent(QWidget* parent) { parent_ = parent; }
 
   int messageBox(const std::string& prompt, int style, const std::string& title) override;

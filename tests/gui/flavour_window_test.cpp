@@ -4,11 +4,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "flavours/frm_aromen.h"
 #include "gui/flavour_window.h"
+#include "gui/qt_host.h"
 #include "gui/windows.h"
 #include "gui_fixture.h"
 
@@ -95,6 +99,44 @@ TEST_F(FlavourWindowTest, OpenEditCheckAndCloseFromTheScreen) {
   EXPECT_TRUE(win().widgetAs<QCheckBox>(f().aroma[1].chk_Aroma)->isChecked());
   EXPECT_EQ(win().widgetAs<QLineEdit>(f().aroma[1].txt_Aroma_Kommentar)->text(), QStringLiteral("(AK) - Aroma 1"));
   EXPECT_EQ(app().flavours.Aromen_Tabelle[1].A, 100);
+}
+
+TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
+  open();
+  FlavourWindow& w = *shown();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  // The real boxes and dialogs, answered by the user once they are up.
+  QtHost qtHost;
+  qtHost.setDialogParent(&win());
+  app().loop().setHost(qtHost);
+  QWidget* boxOwner = nullptr;
+  QWidget* dialogOwner = nullptr;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    boxOwner = box->parentWidget();
+    box->button(QMessageBox::Yes)->click();
+  });
+  const FlavourWindowRow& r1 = form().row[1];
+  r1.txt_Bezeichnung->setText("Erdbeere");
+  QTest::mouseClick(fw<QPushButton>(r1.btn_Reset), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(boxOwner, &w);
+  EXPECT_EQ(r1.txt_Bezeichnung->Text(), "Aroma 1");
+  EXPECT_EQ(QApplication::activeWindow(), &w);
+
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialogOwner = dialog->parentWidget();
+    dialog->reject();
+  });
+  QTest::mouseClick(fw<QPushButton>(r1.btn_Speichern), Qt::LeftButton);
+  QApplication::processEvents();
+  app().loop().setHost(host());
+  EXPECT_EQ(dialogOwner, &w);
+  EXPECT_EQ(QApplication::activeWindow(), &w);
 }
 
 TEST_F(FlavourWindowTest, StoredMaximisedStateOnlyWhenShown) {
