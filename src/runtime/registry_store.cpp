@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "runtime/file_io.h"
+#include "runtime/file_lock.h"
 #include "runtime/registry_format.h"
 #include "runtime/user_dirs.h"
 #include "runtime/utf8_codec.h"
@@ -119,25 +120,22 @@ bool RegistryStore::keyExists(std::string_view path) const {
 bool RegistryStore::createKey(std::string_view path, std::string_view keyClass, bool* created) {
   if (created != nullptr) *created = false;
   const std::string norm = normalizePath(path);
-  if (norm.empty() || keys_.count(fold(norm)) != 0) return false;
+  if (norm.empty()) return false;
+  const bool made = change(Change{Change::CreateKey, norm, std::string(keyClass), {}});
+  if (created != nullptr) *created = made;
+  return made;
+}
 
-  // The key and every missing parent, each with the class given.
-  std::vector<std::string> added;
+// Adds the key and every missing parent, each with the class given; true
+// when the key itself was missing.
+bool RegistryStore::applyCreateKey(const std::string& norm, const std::string& keyClass) {
+  if (keys_.count(fold(norm)) != 0) return false;
   size_t pos = 0;
   while (pos != std::string::npos) {
     pos = norm.find('\\', pos + 1);
     const std::string prefix = norm.substr(0, pos);
-    const std::string id = fold(prefix);
-    if (keys_.count(id) == 0) {
-      keys_[id] = Key{prefix, std::string(keyClass), {}};
-      added.push_back(id);
-    }
+    keys_.try_emplace(fold(prefix), Key{prefix, keyClass, {}});
   }
-  if (!save()) {
-    for (const std::string& id : added) keys_.erase(id);
-    return false;
-  }
-  if (created != nullptr) *created = true;
   return true;
 }
 
@@ -160,29 +158,77 @@ std::optional<RegValue> RegistryStore::readValue(std::string_view path, std::str
 }
 
 bool RegistryStore::writeValue(std::string_view path, std::string_view name, const RegValue& value) {
-  const std::string norm = normalizePath(path);
+  return change(Change{Change::WriteValue, normalizePath(path), std::string(name), tidy(value)});
+}
+
+// Sets the value in its key (the root always exists); false when the key is
+// missing.
+bool RegistryStore::applyWriteValue(const std::string& norm, const std::string& name, const RegValue& value) {
   auto it = keys_.find(fold(norm));
   if (it == keys_.end()) {
     if (!norm.empty()) return false;
-    it = keys_.emplace(std::string(), Key{}).first;  // the root always exists
+    it = keys_.emplace(std::string(), Key{}).first;
   }
-  const Key before = it->second;
-  auto& values = it->second.values;
   const std::string id = fold(name);
-  bool replaced = false;
-  for (auto& [n, v] : values) {
+  for (auto& [n, v] : it->second.values) {
     if (fold(n) == id) {
-      v = tidy(value);  // the name keeps its first spelling
-      replaced = true;
-      break;
+      v = value;  // the name keeps its first spelling
+      return true;
     }
   }
-  if (!replaced) values.emplace_back(std::string(name), tidy(value));
-  if (!save()) {
-    it->second = before;
-    return false;
-  }
+  it->second.values.emplace_back(name, value);
   return true;
+}
+
+bool RegistryStore::apply(const Change& c) {
+  return c.kind == Change::CreateKey ? applyCreateKey(c.path, c.text) : applyWriteValue(c.path, c.text, c.value);
+}
+
+bool RegistryStore::change(const Change& c) {
+  if (batchDepth_ > 0) {
+    if (!apply(c)) return false;
+    pending_.push_back(c);
+    return true;
+  }
+  return rewrite({&c, 1});
+}
+
+// One read-modify-write of the file under the folder's lock: the file is
+// read again, so that what another running instance saved meanwhile is kept,
+// the changes are made on what was read and the result is saved. When no
+// change does anything (a key that exists, a value whose key is missing),
+// nothing is saved. A failed save leaves the store as it was before.
+bool RegistryStore::rewrite(std::span<const Change> changes) {
+  const FolderLock lock(file_.parent_path());  // none before the first save makes the folder
+  const Snapshot before = snapshot();
+  load();
+  bool done = false;
+  for (const Change& c : changes) done = apply(c) || done;
+  if (done && save()) return true;
+  restore(before);
+  return false;
+}
+
+RegistryStore::Snapshot RegistryStore::snapshot() const { return Snapshot{keys_, damaged_, damagedBytes_}; }
+
+void RegistryStore::restore(Snapshot s) {
+  keys_ = std::move(s.keys);
+  damaged_ = s.damaged;
+  damagedBytes_ = std::move(s.damagedBytes);
+}
+
+RegistryStore::Batch::Batch(RegistryStore& store) : store_(store) {
+  if (store_.batchDepth_++ == 0) store_.batchStart_ = store_.snapshot();
+}
+
+RegistryStore::Batch::~Batch() {
+  if (--store_.batchDepth_ > 0) return;
+  std::vector<Change> pending = std::move(store_.pending_);
+  store_.pending_.clear();
+  Snapshot start = std::move(*store_.batchStart_);
+  store_.batchStart_.reset();
+  if (pending.empty()) return;
+  if (!store_.rewrite(pending)) store_.restore(std::move(start));
 }
 
 std::filesystem::path RegistryStore::damagedFile() const {

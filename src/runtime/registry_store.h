@@ -3,7 +3,13 @@
 // registry: key paths like "Software\Quillfen\MirlFumarix\Size" (names
 // compare without regard to case), each key with a class text and values of
 // a type number (1 REG_SZ, 4 REG_DWORD, others kept as raw bytes). The store
-// is one UTF-8 file; every change is saved at once, atomically.
+// is one UTF-8 file; every change is saved at once, atomically, or, inside a
+// Batch, with the batch's other changes in one save at its end.
+//
+// Each save is one read-modify-write under the lock of the store's folder:
+// the file is read again and the change made on what it holds, so that two
+// running instances keep each other's changes (what this one has read stays
+// as it was between its changes).
 //
 // Reading the file never blocks and never runs out of memory: only a regular
 // file of at most kMaxFileBytes is read, anything else counts as no store.
@@ -15,6 +21,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,13 +66,46 @@ class RegistryStore {
   // The key must exist; false when it does not or saving failed.
   bool writeValue(std::string_view path, std::string_view name, const RegValue& value);
 
+  // While a batch lives, changes are made in memory (reads see them) and
+  // kept; its end saves them all in one rewrite, the same file that one save
+  // per change gives. Batches nest; the outermost one saves. When that save
+  // fails, the store is as it was when the batch began.
+  class Batch {
+   public:
+    explicit Batch(RegistryStore& store);
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    RegistryStore& store_;
+  };
+
  private:
   struct Key {
     std::string name;  // as created
     std::string keyClass;
     std::vector<std::pair<std::string, RegValue>> values;
   };
+  struct Change {
+    enum Kind { CreateKey, WriteValue } kind;
+    std::string path;  // normalised
+    std::string text;  // the key's class, or the value's name
+    RegValue value;
+  };
+  struct Snapshot {
+    std::map<std::string, Key> keys;
+    bool damaged;
+    std::optional<std::string> damagedBytes;
+  };
   static std::string fold(std::string_view s);
+  bool change(const Change& c);
+  bool apply(const Change& c);
+  bool applyCreateKey(const std::string& norm, const std::string& keyClass);
+  bool applyWriteValue(const std::string& norm, const std::string& name, const RegValue& value);
+  bool rewrite(std::span<const Change> changes);
+  Snapshot snapshot() const;
+  void restore(Snapshot s);
   bool save();
   bool keepDamagedFile() const;
   void load();
@@ -76,6 +116,9 @@ class RegistryStore {
   bool damaged_ = false;
   // The bytes of a damaged file, when it could be read at all.
   std::optional<std::string> damagedBytes_;
+  int batchDepth_ = 0;
+  std::vector<Change> pending_;
+  std::optional<Snapshot> batchStart_;
 };
 
 }  // namespace mirl::rt

@@ -8,6 +8,7 @@
 #include "flavours/frm_aromen.h"
 #include "model/quantity_lists.h"
 #include "model/refresh.h"
+#include "runtime/registry_store.h"
 #include "shell/frm_info.h"
 #include "shell/session.h"
 #include "support/language.h"
@@ -57,6 +58,8 @@ void frm_Main_Form_Load(App& app) {
 }
 
 void frm_Main_Form_Unload(App& app, int&) {
+  // Every window's placement goes into the registry store in one rewrite.
+  const rt::RegistryStore::Batch oneSave(app.registry());
   const std::filesystem::path session = sessionFile(app);
   if (!Session_Speichern(app, session)) {
     reportSaveFailure(app);

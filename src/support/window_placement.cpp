@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "context/app.h"
 #include "support/registry_access.h"
 
 namespace mirl {
@@ -58,6 +59,7 @@ void applyStoredWindowState(rt::Form& form, StoredWindowState state) {
 }
 
 void writeWindowPlacement(App& app, rt::Form& form, const reg::WindowKeys& keys) {
+  const rt::RegistryStore::Batch oneSave(app.registry());
   ensureKey(app, keys.size);
   ensureKey(app, keys.data);
   const bool maximised = form.windowState() == rt::WindowState::Maximized;

@@ -1,5 +1,7 @@
 #include "runtime/file_io.h"
 
+#include "runtime/file_lock.h"
+
 #include <chrono>
 #include <tuple>
 #include <vector>
@@ -51,6 +53,21 @@ TEST(ReplaceFile, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWrite) {
     EXPECT_EQ(std::filesystem::exists(dir / name), !removed) << name;
   }
   EXPECT_TRUE(std::filesystem::is_directory(dir / (".f.tmp-" + dead + "-20")));
+}
+
+TEST(FolderLock, IsHeldByOneAtATimeAndAWaiterGivesUpAfterItsTime) {
+  TempFolder dir;
+  using std::chrono::milliseconds;
+  {
+    const mirl::rt::FolderLock first(dir.path());
+    EXPECT_TRUE(first.held());
+    const auto start = std::chrono::steady_clock::now();
+    const mirl::rt::FolderLock second(dir.path(), milliseconds(60));
+    EXPECT_FALSE(second.held());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(60));
+  }
+  EXPECT_TRUE(mirl::rt::FolderLock(dir.path(), milliseconds(0)).held());  // released with its owner
+  EXPECT_FALSE(mirl::rt::FolderLock(dir / "missing").held());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "runtime/temp_folder.h"  // tests/runtime
 
@@ -293,6 +295,85 @@ TEST_F(Registry, HandWrittenFileGetsTheParentsOfItsKeys) {
   EXPECT_TRUE(store.keyExists("A"));
   EXPECT_TRUE(store.keyExists("A\\B"));
   EXPECT_EQ(store.readValue("A\\B\\C", "v")->text, "1");
+}
+
+TEST_F(Registry, TwoRunningInstancesKeepEachOthersChanges) {
+  // Both read the store before either changes it; each change is made on
+  // what the file holds then.
+  RegistryStore first(file);
+  RegistryStore second(file);
+  ASSERT_TRUE(first.createKey("K", "c"));
+  EXPECT_FALSE(second.createKey("K", "other"));  // made meanwhile by the first
+  ASSERT_TRUE(second.writeValue("K", "b", dword(2)));
+  ASSERT_TRUE(first.writeValue("K", "a", dword(1)));
+  EXPECT_EQ(first.readValue("K", "b")->number, 2);
+  EXPECT_EQ(RegistryStore(file).readValue("K", "b")->number, 2);
+  EXPECT_EQ(RegistryStore(file).keyClass("K"), "c");
+
+  // Two processes writing at the same time: the lock of the folder makes
+  // each read-modify-write one step, so no value is lost.
+  constexpr int kEach = 60;
+  const auto writeMany = [&](const std::string& prefix) {
+    RegistryStore store(file);
+    for (int i = 0; i < kEach; ++i) {
+      if (!store.writeValue("K", prefix + std::to_string(i), dword(i))) return false;
+    }
+    return true;
+  };
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(writeMany("child") ? 0 : 1);
+  EXPECT_TRUE(writeMany("parent"));
+  int status = -1;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(status, 0);
+  RegistryStore after(file);
+  for (int i = 0; i < kEach; ++i) {
+    EXPECT_TRUE(after.readValue("K", "child" + std::to_string(i))) << i;
+    EXPECT_TRUE(after.readValue("K", "parent" + std::to_string(i))) << i;
+  }
+}
+
+TEST_F(Registry, ABatchSavesItsChangesOnceAtItsEndAsSingleSavesWould) {
+  const auto changes = [](RegistryStore& store) {
+    store.createKey("Software\\A\\Size", "c");
+    store.writeValue("Software\\A\\Size", "Left", dword(1));
+    store.writeValue("Software\\A\\Size", "left", dword(2));
+    store.writeValue("Software\\B", "Lost", dword(3));  // no key: nothing
+    store.createKey("Software\\A\\Data", "c");
+    store.writeValue("Software\\A\\Data", "Pfad", sz("/x"));
+  };
+  const std::filesystem::path single = dir / "single" / "registry";
+  RegistryStore one(single);
+  changes(one);
+
+  std::filesystem::create_directories(file.parent_path());
+  writeBytes(file, "key \"Z\" class \"c\"\n");
+  RegistryStore store(file);
+  {
+    RegistryStore::Batch batch(store);
+    changes(store);
+    EXPECT_FALSE(store.createKey("Software\\A\\Size", "c"));  // reads see the batch's changes
+    EXPECT_EQ(store.readValue("Software\\A\\Size", "LEFT")->number, 2);
+    {
+      RegistryStore::Batch inner(store);
+      store.writeValue("Software\\A\\Data", "Pfad", sz("/y"));
+    }
+    store.writeValue("Software\\A\\Data", "Pfad", sz("/x"));
+    EXPECT_EQ(readBytes(file), "key \"Z\" class \"c\"\n");  // nothing saved yet
+  }
+  const std::string expected = readBytes(single) + "key \"Z\" class \"c\"\n";
+  EXPECT_EQ(readBytes(file), expected);
+
+  // A batch that cannot be saved leaves the store as it was before it.
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  {
+    RegistryStore::Batch batch(store);
+    store.writeValue("Software\\A\\Size", "Left", dword(9));
+    store.createKey("Software\\C", "c");
+  }
+  EXPECT_EQ(store.readValue("Software\\A\\Size", "Left")->number, 2);
+  EXPECT_FALSE(store.keyExists("Software\\C"));
+  EXPECT_EQ(readBytes(file), expected);
 }
 
 TEST(RegistryDefaultFile, FollowsTheXdgConfigFolder) {
