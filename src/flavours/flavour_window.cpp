@@ -14,6 +14,7 @@
 #include "model/model_wiring.h"
 #include "model/refresh.h"
 #include "runtime/host.h"
+#include "support/flavour_window_texts.h"
 #include "support/window_placement.h"
 
 namespace mirl {
@@ -60,6 +61,9 @@ void frm_Aromen_Form_Load(App& app) {
   FrmAromen& f = frmAromen(app);
   f.Aromenliste_Mit_HundertProzentN = false;
   f.Aroma_Mit_HundertProzentN = false;
+  // Unloading gave the controls back their built (German) captions; a window
+  // loaded again shows the language in force.
+  applyFlavourWindowTexts(app, app.texts.language());
   // A window loaded hidden must not become visible by being maximised:
   // the state waits until the window is shown.
   const StoredWindowState stored = readWindowPlacement(app, f, reg::kFlavourWindowKeys);

@@ -8,7 +8,8 @@ class App;
 // Adds the flavour window to the application and connects its handlers.
 void wireFlavourWindow(App& app);
 
-// Loading: both public Booleans false, the stored placement read; the
+// Loading: both public Booleans false, the captions and tooltips of the
+// language in force, the stored placement read; the
 // position is taken at once, a maximised or minimised state only when the
 // window is shown.
 void frm_Aromen_Form_Load(App& app);

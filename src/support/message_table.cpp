@@ -395,6 +395,13 @@ const std::string& MessageTable::textOf(Msg m, Language lang) {
   return lang == Language::German ? t.german.at(i) : t.english.at(i);
 }
 
+Language MessageTable::language() const {
+  // The proposal word differs between the languages; the switch assigns it
+  // with every other entry.
+  return (*this)[Msg::Text_Vorschlag] == textOf(Msg::Text_Vorschlag, Language::English) ? Language::English
+                                                                                          : Language::German;
+}
+
 std::string_view MessageTable::nameOf(Msg m) {
   const auto i = static_cast<std::size_t>(m);
   return i < std::size(kNames) ? kNames[i] : std::string_view{};

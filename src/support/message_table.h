@@ -125,6 +125,10 @@ class MessageTable {
   static std::string_view nameOf(Msg m);
   static std::optional<Msg> byName(std::string_view name);
 
+  // The language of the texts applied last: English when the table holds the
+  // English texts, else German (also before the first switch).
+  Language language() const;
+
  private:
   std::array<std::string, kMessageCount> text_{};
 };
