@@ -14,7 +14,6 @@
 #include "model/model_wiring.h"
 #include "model/refresh.h"
 #include "runtime/host.h"
-#include "support/flavour_window_texts.h"
 #include "support/window_placement.h"
 
 namespace mirl {
