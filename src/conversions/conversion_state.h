@@ -1,4 +1,7 @@
 #pragma once
+// The conversions' shared value: each flavour row's percentage from before
+// the user edits it. Held by the application; the flavour-share handlers and
+// the flavour sums read it.
 #include "model/flavour_rows.h"
 
 namespace mirl {

@@ -1,4 +1,7 @@
 #pragma once
+// The conversions' wiring: connects the main window's controls whose Click or
+// focus runs a conversion. Called once by the shell while it assembles the
+// application.
 namespace mirl {
 class App;
 

@@ -78,7 +78,6 @@ class FormBinding : public QObject, public rt::FormObserver {
   // The form is being unloaded: from now on the binding neither shows the
   // form nor hands it input (the window is about to be deleted).
   void release();
-  bool released() const { return released_; }
 
   void controlChanged(rt::Control& c, rt::Prop p) override;
   void formChanged(rt::Form& f, rt::Prop p) override;

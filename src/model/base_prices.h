@@ -1,4 +1,6 @@
 #pragma once
+// The bases' subtotal prices of the main window, from each base's amount,
+// price and reference quantity. Run by the master refresh.
 namespace mirl {
 class App;
 

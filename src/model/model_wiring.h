@@ -1,4 +1,7 @@
 #pragma once
+// The model's wiring: connects the main window's controls that only refresh
+// or select their text, and the live panel's buttons. Called by the shell;
+// the select-on-focus helper is shared with the other subsystems' wiring.
 #include "runtime/control.h"
 
 namespace mirl {

@@ -1,4 +1,6 @@
 #pragma once
+// The master refresh of the main window, run after every change the user
+// makes; every subsystem ends its handlers with it.
 namespace mirl {
 class App;
 

@@ -8,8 +8,4 @@ namespace mirl::rt {
 
 using Value = std::variant<bool, double, std::string>;
 
-inline bool isText(const Value& v) { return std::holds_alternative<std::string>(v); }
-inline bool isNumber(const Value& v) { return std::holds_alternative<double>(v); }
-inline bool isBool(const Value& v) { return std::holds_alternative<bool>(v); }
-
 }  // namespace mirl::rt

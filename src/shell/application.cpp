@@ -1,7 +1,7 @@
 #include "shell/application.h"
 
-#include "flavours/flavour_window.h"
-#include "shell/info_window.h"
+#include "flavours/flavour_window_wiring.h"
+#include "shell/info_window_wiring.h"
 #include "shell/wiring.h"
 
 namespace mirl {

@@ -1,4 +1,7 @@
 #pragma once
+// The reset button of the main window and the factory state it writes, in
+// the reset's own order. Wired by the shell; the scenarios call the write
+// on its own.
 namespace mirl {
 class App;
 

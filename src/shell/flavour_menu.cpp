@@ -4,7 +4,7 @@
 #include "conversions/handlers.h"
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_exchange.h"
-#include "flavours/flavour_window.h"
+#include "flavours/flavour_window_wiring.h"
 
 namespace mirl {
 

@@ -1,4 +1,6 @@
 #pragma once
+// The menu entry that opens the flavour window over the main window. Wired
+// by the shell; the flavour window's closing undoes what it does.
 namespace mirl {
 class App;
 

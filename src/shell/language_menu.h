@@ -1,4 +1,7 @@
 #pragma once
+// The language menu of the main window: its two entries and their check
+// marks. Wired by the shell; the session load chooses the language through
+// it.
 #include "support/message_table.h"
 
 namespace mirl {

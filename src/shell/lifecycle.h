@@ -1,4 +1,6 @@
 #pragma once
+// Start-up and shut-down of the program: the main window's Load and Unload
+// handlers, wired by the shell.
 namespace mirl {
 class App;
 

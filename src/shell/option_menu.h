@@ -1,4 +1,6 @@
 #pragma once
+// The option entries of the service menu that only toggle their check mark.
+// Wired by the shell.
 namespace mirl {
 class App;
 

@@ -2,7 +2,7 @@
 #include "shell/file_menu.h"
 #include "shell/factory_reset.h"
 #include "shell/flavour_menu.h"
-#include "shell/info_window.h"
+#include "shell/info_window_wiring.h"
 #include "shell/language_menu.h"
 #include "shell/lifecycle.h"
 #include "shell/option_menu.h"

@@ -1,4 +1,6 @@
 #pragma once
+// Connects every handler of the main window, subsystem by subsystem. Called
+// once by the application while it is assembled.
 namespace mirl {
 class App;
 

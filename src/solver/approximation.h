@@ -1,4 +1,7 @@
 #pragma once
+// The approximation search, offered when the exact-hit search finds
+// nothing: the mixtures nearest the target by viscosity score. Run by the
+// calculate button.
 #include "solver/grid_mixing.h"
 
 namespace mirl {

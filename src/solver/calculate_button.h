@@ -1,4 +1,6 @@
 #pragma once
+// The calculate button and the two paging buttons of the proposals: the
+// solver's entry points from the main window, wired by solver_wiring.
 namespace mirl {
 class App;
 

@@ -41,40 +41,114 @@ struct BaseValues {
   double n = 0, p = 0, v = 0, w = 0;
 };
 
-// The closed form: the amounts go into a. False when a precondition fails
-// or a step finds no base for its share (the run stops there).
-bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
-  FrmMain& w = app.main();
-  const Composition target = readTarget(w);
-  const double T = target.amount, nT = target.N / 10, pT = target.PG, vT = target.VG;
-  if (T < 1) return false;
-
-  // Roles: the strongest base is the nicotine base; among the others that
-  // are no stronger than the target, the one with the most PG, else VG,
-  // else water is a candidate for that share. Ties keep the earlier slot.
+// The roles of the ticked bases: the strongest is the nicotine base; among
+// the others that are no stronger than the target, the one with the most
+// PG, else VG, else water is a candidate for that share. Ties keep the
+// earlier slot.
+struct Roles {
   std::array<BaseValues, kBaseSlots> b{};
-  int K = 0;
+  int ticked = 0;
   double nMax = 0, pNic = 0, vNic = 0, pBest = 0, vBest = 0, wBest = 0;
+};
+
+Roles findRoles(const FrmMain& w, double nT) {
+  Roles r;
   for (int s = 0; s < kBaseSlots; ++s) {
     const BaseSlot& slot = w.basis[s];
     if (slot.chk->Value() == 0) continue;
-    ++K;
+    ++r.ticked;
     const Composition base = readBase(slot);
-    BaseValues& x = b[s];
+    BaseValues& x = r.b[s];
     x = {base.N / 10, base.PG, base.VG, base.W};
-    if (x.n > nMax) {
-      nMax = x.n;
-      pNic = x.p;
-      vNic = x.v;
-    } else if (x.p > pBest && x.n <= nT) {
-      pBest = x.p;
-    } else if (x.v > vBest && x.n <= nT) {
-      vBest = x.v;
-    } else if (x.w > wBest && x.n <= nT) {
-      wBest = x.w;
+    if (x.n > r.nMax) {
+      r.nMax = x.n;
+      r.pNic = x.p;
+      r.vNic = x.v;
+    } else if (x.p > r.pBest && x.n <= nT) {
+      r.pBest = x.p;
+    } else if (x.v > r.vBest && x.n <= nT) {
+      r.vBest = x.v;
+    } else if (x.w > r.wBest && x.n <= nT) {
+      r.wBest = x.w;
     }
   }
-  if (K < 2 || nMax < nT || pBest < pT) return false;
+  return r;
+}
+
+// The slot of the candidate for a share: the first below the nicotine
+// base's strength whose share is `best`; kBaseSlots when there is none.
+int candidateSlot(const Roles& r, double BaseValues::*share, double best) {
+  int s = 0;
+  while (s < kBaseSlots && !(r.b[s].*share == best && r.b[s].n < r.nMax)) ++s;
+  return s;
+}
+
+// The flavours' millilitres times their share of PG, VG or water.
+double flavourTerm(const FlavourRows<double>& f, const FlavourRows<Aromenzusammensetzung>& tab,
+                   double Aromenzusammensetzung::*share) {
+  double sum = 0;
+  for (int k : kFlavourRowNumbers) sum = sum + f[k] * (tab[k].*share);
+  return sum;
+}
+
+// Solves for the amounts of the bases in role order: nicotine, PG, VG,
+// water, after the counted flavours f (F millilitres together). False when
+// a step finds no base for its share.
+bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const FlavourRows<Aromenzusammensetzung>& tab,
+                const Composition& target, Vorschlag_Datensatz& a) {
+  const double T = target.amount, nT = target.N / 10, pT = target.PG, vT = target.VG;
+  double R = 0;
+  for (int s = 0; s < kBaseSlots; ++s) {
+    if (r.b[s].n > 0 && r.b[s].n == r.nMax) {
+      baseAmount(a, s) = nT / r.b[s].n * T;
+      R = T - baseAmount(a, s) - F;
+      break;
+    }
+  }
+  if (R == 0) return false;
+  double U = T - R;
+  double P = 0;
+
+  if (r.pBest > 0) {
+    const double FPG = flavourTerm(f, tab, &Aromenzusammensetzung::PG);
+    const int s = candidateSlot(r, &BaseValues::p, r.pBest);
+    if (s == kBaseSlots) return false;
+    const double p = r.b[s].p;
+    baseAmount(a, s) = T / p * pT - (U - F) / p * r.pNic - FPG / 100 + baseAmount(a, s);
+    P = P + baseAmount(a, s);
+  }
+
+  if (r.vBest > 0) {
+    const double FVG = flavourTerm(f, tab, &Aromenzusammensetzung::VG);
+    const int s = candidateSlot(r, &BaseValues::v, r.vBest);
+    if (s == kBaseSlots) return false;
+    const double v = r.b[s].v;
+    baseAmount(a, s) = T / v * vT - (U - F) / v * r.vNic - FVG / 100 + baseAmount(a, s);
+    U = U + baseAmount(a, s) + P;
+  } else {
+    U = U + P;
+  }
+
+  if (r.wBest > 0 && T > U) {
+    // Millilitres times per cent: not divided by 100, unlike PG and VG.
+    const double FW = flavourTerm(f, tab, &Aromenzusammensetzung::W);
+    const int s = candidateSlot(r, &BaseValues::w, r.wBest);
+    if (s == kBaseSlots) return false;
+    baseAmount(a, s) = T - U + baseAmount(a, s) - FW;
+  }
+  return true;
+}
+
+// The closed form: the amounts go into a. False when a precondition fails
+// or a step finds no base for its share (the run stops there).
+bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
+  const FrmMain& w = app.main();
+  const Composition target = readTarget(w);
+  const double T = target.amount, nT = target.N / 10;
+  if (T < 1) return false;
+
+  const Roles r = findRoles(w, nT);
+  if (r.ticked < 2 || r.nMax < nT || r.pBest < target.PG) return false;
 
   // Flavours counted inside the total get their share of it first.
   FlavourRows<double> f{};
@@ -86,52 +160,7 @@ bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
     }
   }
   const double F = f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
-  const auto& tab = app.flavours.Aromen_Tabelle;
-
-  double R = 0;
-  for (int s = 0; s < kBaseSlots; ++s) {
-    if (b[s].n > 0 && b[s].n == nMax) {
-      baseAmount(a, s) = nT / b[s].n * T;
-      R = T - baseAmount(a, s) - F;
-      break;
-    }
-  }
-  if (R == 0) return false;
-  double U = T - R;
-  double P = 0;
-
-  if (pBest > 0) {
-    double FPG = 0;
-    for (int k : kFlavourRowNumbers) FPG = FPG + f[k] * tab[k].PG;
-    int s = 0;
-    while (s < kBaseSlots && !(b[s].p == pBest && b[s].n < nMax)) ++s;
-    if (s == kBaseSlots) return false;
-    baseAmount(a, s) = T / b[s].p * pT - (U - F) / b[s].p * pNic - FPG / 100 + baseAmount(a, s);
-    P = P + baseAmount(a, s);
-  }
-
-  if (vBest > 0) {
-    double FVG = 0;
-    for (int k : kFlavourRowNumbers) FVG = FVG + f[k] * tab[k].VG;
-    int s = 0;
-    while (s < kBaseSlots && !(b[s].v == vBest && b[s].n < nMax)) ++s;
-    if (s == kBaseSlots) return false;
-    baseAmount(a, s) = T / b[s].v * vT - (U - F) / b[s].v * vNic - FVG / 100 + baseAmount(a, s);
-    U = U + baseAmount(a, s) + P;
-  } else {
-    U = U + P;
-  }
-
-  if (wBest > 0 && T > U) {
-    // Millilitres times per cent: not divided by 100, unlike PG and VG.
-    double FW = 0;
-    for (int k : kFlavourRowNumbers) FW = FW + f[k] * tab[k].W;
-    int s = 0;
-    while (s < kBaseSlots && !(b[s].w == wBest && b[s].n < nMax)) ++s;
-    if (s == kBaseSlots) return false;
-    baseAmount(a, s) = T - U + baseAmount(a, s) - FW;
-  }
-  return true;
+  return solveBases(r, f, F, app.flavours.Aromen_Tabelle, target, a);
 }
 
 // Writes the amounts of the ticked bases and, when counted, of the ticked

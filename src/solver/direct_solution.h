@@ -1,4 +1,7 @@
 #pragma once
+// The direct solution: amounts in closed form for one base of each kind.
+// The master refresh offers it (the button's caption), the calculate button
+// takes it over.
 #include "model/composition.h"
 #include "solver/solver_state.h"
 

@@ -1,4 +1,6 @@
 #pragma once
+// The exact-hit search over whole-numbered parts of the ticked bases, run by
+// the calculate button; its hits become the proposal list.
 #include "solver/grid_mixing.h"
 
 namespace mirl {

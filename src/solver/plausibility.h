@@ -1,4 +1,6 @@
 #pragma once
+// The checks before the exact-hit search starts, run by the calculate
+// button's search.
 namespace mirl {
 class App;
 

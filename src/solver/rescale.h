@@ -1,4 +1,6 @@
 #pragma once
+// Turns the proposals found in parts into millilitres of the target amount;
+// both searches run it before they show their first proposal.
 #include "solver/solver_state.h"
 
 namespace mirl {

@@ -1,4 +1,6 @@
 #pragma once
+// Shows one proposal of a list in the main window; the searches and the
+// paging buttons call it.
 #include "solver/solver_state.h"
 
 namespace mirl {

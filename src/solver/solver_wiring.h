@@ -1,4 +1,6 @@
 #pragma once
+// The solver's wiring: connects its buttons of the main window and its part
+// of the close during a search. Called once by the shell.
 namespace mirl {
 class App;
 

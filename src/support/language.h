@@ -1,4 +1,7 @@
 #pragma once
+// The language switch: writes every caption, tooltip and message text in
+// German or English. The language menu, the start-up and the session load
+// run it.
 namespace mirl {
 class App;
 

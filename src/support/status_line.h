@@ -1,4 +1,6 @@
 #pragma once
+// The main window's status line, written by every subsystem that reports a
+// result or a refusal.
 #include <string_view>
 
 namespace mirl {

@@ -1,4 +1,4 @@
-#include "shell/info_window.h"
+#include "shell/info_window_wiring.h"
 
 #include <memory>
 

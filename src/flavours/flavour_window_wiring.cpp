@@ -1,4 +1,4 @@
-#include "flavours/flavour_window.h"
+#include "flavours/flavour_window_wiring.h"
 
 #include <memory>
 #include <vector>
