@@ -1,6 +1,8 @@
 #include "gui/colors.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace mirl::gui {
 
@@ -58,8 +60,46 @@ QColor contrastingText(const QColor& back) {
   return brightness >= 128 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
+namespace {
+
+constexpr double kReadableContrast = 4.5;
+
+// Relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double luminance(const QColor& c) {
+  auto linear = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+}  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor& fore, const QColor& back) {
+  if (contrastRatio(fore, back) >= kReadableContrast) return fore;
+  // Black and white contrast equally with a background of this luminance.
+  const bool lightBack = luminance(back) > std::sqrt(1.05 * 0.05) - 0.05;
+  const QColor target = lightBack ? QColor(Qt::black) : QColor(Qt::white);
+  // The least move towards black or white that reaches the contrast (the
+  // contrast grows along the way).
+  double low = 0.0;
+  double high = 1.0;
+  for (int step = 0; step < 12; ++step) {
+    const double mid = (low + high) / 2;
+    (contrastRatio(blend(fore, target, mid), back) >= kReadableContrast ? high : low) = mid;
+  }
+  return blend(fore, target, high);
+}
+
 QColor textOn(rt::Color back, rt::Color fore, const QPalette& palette) {
-  if (rt::isSystemColor(back) || !rt::isSystemColor(fore)) return toQColor(fore, palette);
+  if (!rt::isSystemColor(fore)) return readableOn(toQColor(fore, palette), toQColor(back, palette));
+  if (rt::isSystemColor(back)) return toQColor(fore, palette);
   return contrastingText(toQColor(back, palette));
 }
 

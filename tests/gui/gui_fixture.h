@@ -17,6 +17,9 @@ namespace mirl::gui::testing {
 
 using Log = std::vector<std::string>;
 
+// The program's red as the light theme shows it: darkened to read well.
+inline bool drawnRed(const QColor& c) { return c.red() > 150 && c.green() == 0 && c.blue() == 0; }
+
 class GuiTest : public ::testing::Test {
  protected:
   GuiTest() : t_(false) { open(); }
