@@ -85,6 +85,21 @@ TEST_F(NicotineGroups, AGroupThatDoesNotAddUpKeepsItsValues) {
   EXPECT_TRUE(takeBoxes().empty());
 }
 
+TEST_F(NicotineGroups, ASumOffInTheLastBitStillMakesHundred) {
+  // 2 + 88,2 + 4,9 + 4,9 adds up to 100.00000000000001 in doubles: rounded
+  // to two decimals it is 100. Back: 88,2 x 100 / 98 = 90, 4,9 -> 5; and
+  // into the view again.
+  setTarget("20", "88,2", "4,9", "4,9", "0");
+  EXPECT_TRUE(Nikotin_Herausrechnen_NE(app(), target()).converted());
+  expectTarget("20", "90", "5", "5", "0");
+  EXPECT_TRUE(Nikotin_Hinzurechnen_NH(app(), target()).converted());
+  expectTarget("20", "88,2", "4,9", "4,9", "0");
+  // 88,2 + 4,9 + 4,9 + 2 without nicotine: the same last bit.
+  setTarget("0", "88,2", "4,9", "4,9", "2");
+  EXPECT_TRUE(Nikotin_Hinzurechnen_NH(app(), target()).converted());
+  EXPECT_TRUE(takeBoxes().empty());
+}
+
 TEST_F(NicotineGroups, AFieldThatIsNoNumberReadsAsZero) {
   setTarget("abc", "100", "", "0", "0");
   Nikotin_Hinzurechnen_NH(app(), target());
@@ -127,6 +142,23 @@ TEST_F(NicotineFlavours, BackCompensatesAgainstTheFlavourSubstanceAlone) {
   composition(4, 31, 70, 31, 31, 0, 0);
   Alle_Aromen_HundertProzentN_Rueckrechnen(app());
   expectRec(4, 33.33, 70, 33.33, 33.33, 0, 0.01);
+}
+
+TEST_F(NicotineFlavours, ASumOffInTheLastBitStillMakesHundred) {
+  // A 88,2, N 20, PG 4,9, VG 4,9 is what the flavour window accepts;
+  // unrounded the parts add up to 100.00000000000001. Both forms convert it
+  // back (A 90, PG 5, VG 5), and A 88,2, PG 4,9, VG 4,9, S 2 goes into the
+  // view.
+  composition(3, 88.2, 20, 4.9, 4.9, 0, 0);
+  Alle_Aromen_HundertProzentN_Rueckrechnen(app());
+  expectRec(3, 90, 20, 5, 5, 0, 0);
+  composition(4, 88.2, 20, 4.9, 4.9, 0, 0);
+  EXPECT_TRUE(Aroma_Nr_HundertProzentN_Rueckrechnen(app(), 4).converted());
+  EXPECT_DOUBLE_EQ(rec(4).A, 90);
+  composition(5, 88.2, 0, 4.9, 4.9, 0, 2);
+  EXPECT_TRUE(Aroma_HundertProzentN_Umrechnen(app(), rec(5).A, rec(5).N, rec(5).PG, rec(5).VG, rec(5).W, rec(5).S, 5)
+                  .converted());
+  EXPECT_TRUE(takeBoxes().empty());
 }
 
 TEST_F(NicotineFlavours, FailedRecordIsStillCompensated) {
