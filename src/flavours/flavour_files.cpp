@@ -20,6 +20,7 @@
 #include "support/ini_access.h"
 #include "support/last_paths.h"
 #include "support/notice.h"
+#include "support/program_files.h"
 #include "support/registry_layout.h"
 
 namespace mirl {
@@ -34,7 +35,6 @@ constexpr std::string_view kListNameKey = "Bezeichnung";
 constexpr std::string_view kListNameDefault = ".......";
 constexpr std::string_view kFlagKey = "UnFuckingFassbar";
 constexpr std::string_view kFlagDefault = "0";
-constexpr std::string_view kDefaultFolder = "Aromen";
 
 // What a key of a row holds.
 enum class Field { Text, PriceList, Tick, Flag };
@@ -138,7 +138,7 @@ bool readable(const fs::path& file) { return rt::readWholeFile(file).has_value()
 
 void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
                     const std::function<bool(const fs::path&)>& write) {
-  const std::string start = dialogStartPath(app, kind.exportPath, kDefaultFolder);
+  const std::string start = dialogStartPath(app, kind.exportPath, kFlavourFolder);
   const std::string path = Dialog_Speichern(app, kind.filter, "", start, proposedSaveName(name));
   if (path.empty()) return;
   rememberPath(app, kind.exportPath, path);
@@ -150,7 +150,7 @@ void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
 // The open dialog, the last path and the file read into the window, then
 // the window's refresh. False when nothing was loaded.
 bool loadWithDialog(App& app, const FileKind& kind, const std::function<bool(const fs::path&)>& read) {
-  const std::string start = dialogStartPath(app, kind.importPath, kDefaultFolder);
+  const std::string start = dialogStartPath(app, kind.importPath, kFlavourFolder);
   const std::string path = Dialog_Oeffnen(app, kind.filter, start);
   if (path.empty()) return false;
   if (!readable(path)) {

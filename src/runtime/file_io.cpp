@@ -1,5 +1,7 @@
 #include "runtime/file_io.h"
 
+#include "runtime/file_lock.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <charconv>
@@ -78,35 +80,51 @@ bool isOurTemporaryForm(std::string_view rest) {
   return allDigits(rest.substr(0, dash)) && allDigits(rest.substr(dash + 1));
 }
 
-// Removes the temporary files of the target `name` in the folder that an
-// earlier write left behind. Anything else is left alone.
+// The part of a folder entry after ".NAME.tmp-" when it is a temporary file
+// of ours: of the target `name`, or of any target when `name` is empty.
+std::optional<std::string_view> temporaryRest(std::string_view entry, const std::string& name) {
+  std::string_view rest;
+  if (!name.empty()) {
+    const std::string prefix = temporaryPrefix(name);
+    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    rest = entry.substr(prefix.size());
+  } else {
+    const size_t mark = entry.rfind(".tmp-");
+    if (entry.empty() || entry.front() != '.' || mark == std::string_view::npos || mark < 2) return std::nullopt;
+    rest = entry.substr(mark + 5);
+  }
+  if (!isOurTemporaryForm(rest)) return std::nullopt;
+  return rest;
+}
+
+// Removes the temporary files of the target `name` (of every target when it
+// is empty) that an earlier write left behind in the folder. Anything else
+// is left alone.
 void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& name) {
   DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return;
-  const std::string prefix = temporaryPrefix(name);
   const std::time_t now = std::time(nullptr);
   while (const dirent* e = ::readdir(dir)) {
-    const std::string_view entry(e->d_name);
-    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::string_view rest = entry.substr(prefix.size());
-    if (!isOurTemporaryForm(rest)) continue;
+    const std::optional<std::string_view> rest = temporaryRest(e->d_name, name);
+    if (!rest) continue;
     struct stat st {};
     if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
-    if (processGone(rest) || now - st.st_mtime > kStaleAfterSeconds) {
+    if (processGone(*rest) || now - st.st_mtime > kStaleAfterSeconds) {
       ::unlinkat(::dirfd(dir), e->d_name, 0);
     }
   }
   ::closedir(dir);
 }
 
-// Opens a fresh temporary file beside the target; -1 when none can be made.
-int openTemporary(const std::filesystem::path& folder, const std::string& name,
+// Opens a fresh temporary file beside the target, created with the mode
+// given (less what the umask takes); -1 when none can be made.
+int openTemporary(const std::filesystem::path& folder, const std::string& name, mode_t mode,
                   std::filesystem::path& tmp) {
   std::random_device rd;
   const std::string prefix = temporaryPrefix(name) + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < 16; ++attempt) {
     tmp = folder / (prefix + std::to_string(rd() % 1000000000u));
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0) return fd;
     if (errno != EEXIST) return -1;
   }
@@ -148,17 +166,36 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
   return text;
 }
 
-bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content) {
-  std::error_code ec;
+std::optional<std::filesystem::path> saveTarget(const std::filesystem::path& file, uid_t user) {
+  constexpr int kMaxLinks = 40;  // as the system allows in one path
   std::filesystem::path target = file;
-  if (std::filesystem::is_symlink(target, ec)) {
-    target = std::filesystem::canonical(target, ec);
-    if (ec) return false;
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) {
+      if (links == 0) return target;  // a new file
+      return std::nullopt;            // a link to nothing
+    }
+    if (!S_ISLNK(st.st_mode) || st.st_uid != user) return target;
+    std::error_code ec;
+    const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) return std::nullopt;
+    target = next.is_absolute() ? next : target.parent_path() / next;
   }
-  if (target.filename().empty()) return false;
+  return std::nullopt;  // a loop
+}
 
+bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content) {
+  return replaceFileAtomically(file, content, ::geteuid());
+}
+
+bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content, uid_t user) {
+  const std::optional<std::filesystem::path> resolved = saveTarget(file, user);
+  if (!resolved || resolved->filename().empty()) return false;
+  const std::filesystem::path& target = *resolved;
+
+  // Another's link at the target is replaced like a missing file.
   struct stat st {};
-  const bool exists = ::stat(target.c_str(), &st) == 0;
+  const bool exists = ::lstat(target.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
   if (exists) {
     if (!S_ISREG(st.st_mode)) return false;
     // Read-only files stay untouched, also for a process that could
@@ -171,19 +208,23 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::string_view c
   if (folder.empty()) folder = ".";
   const std::string name = target.filename().string();
   removeStaleTemporaries(folder, name);
+  // The new file never allows more than the one it replaces, not even while
+  // it is being filled.
   std::filesystem::path tmp;
-  Descriptor out(openTemporary(folder, name, tmp));
+  Descriptor out(openTemporary(folder, name, exists ? (st.st_mode & 0777) : 0666, tmp));
   if (out.fd < 0) return false;
 
-  bool ok = writeAll(out.fd, content);
-  if (ok && exists) {
-    // Keep the permissions and, where allowed, the owner of the file replaced.
-    ok = ::fchmod(out.fd, st.st_mode & 07777) == 0;
-    if (ok && ::fchown(out.fd, st.st_uid, st.st_gid) != 0) {
+  bool ok = true;
+  if (exists) {
+    // Keep the owner, where allowed, and the permissions of the file
+    // replaced (the owner first: changing it may clear the set-id bits).
+    if (::fchown(out.fd, st.st_uid, st.st_gid) != 0) {
       // Not permitted for an ordinary user on another's file; the new file
       // then belongs to us, which is all we can do.
     }
+    ok = ::fchmod(out.fd, st.st_mode & 07777) == 0;
   }
+  if (ok) ok = writeAll(out.fd, content);
   // The content must be on the disk before the new name points to it.
   if (ok) ok = ::fsync(out.fd) == 0;
   if (!out.close()) ok = false;
@@ -194,5 +235,25 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::string_view c
   }
   return syncFolder(folder);
 }
+
+bool updateFile(const std::filesystem::path& file, std::size_t maxBytes,
+                const std::function<void(std::string& content)>& change, uid_t user) {
+  const std::optional<std::filesystem::path> target = saveTarget(file, user);
+  if (!target) return false;
+  const FolderLock lock(target->parent_path());
+  std::string content;
+  struct stat st {};
+  if (::lstat(target->c_str(), &st) != 0) {
+    if (errno != ENOENT) return false;
+  } else if (!S_ISLNK(st.st_mode)) {
+    std::optional<std::string> old = readWholeFile(*target, maxBytes);
+    if (!old) return false;  // its content could not be kept
+    content = std::move(*old);
+  }
+  change(content);
+  return replaceFileAtomically(*target, content, user);
+}
+
+void removeStaleTemporaryFiles(const std::filesystem::path& folder) { removeStaleTemporaries(folder, ""); }
 
 }  // namespace mirl::rt

@@ -1,6 +1,7 @@
 #include "runtime/ini_file.h"
 
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 #include "runtime/codepage.h"
@@ -235,17 +236,9 @@ bool write(const std::filesystem::path& file, std::span<const Entry> entries) {
   for (const Entry& entry : entries) {
     if (!keyFitsTheFormat(trim(forFile(entry.key)))) return false;
   }
-  std::error_code ec;
-  std::string text;
-  if (std::filesystem::exists(file, ec)) {
-    std::optional<std::string> old = readWholeFile(file);
-    if (!old) return false;  // its content could not be kept
-    text = std::move(*old);
-  } else if (ec) {
-    return false;
-  }
-  for (const Entry& entry : entries) apply(text, entry);
-  return replaceFileAtomically(file, text);
+  return updateFile(file, kNoSizeLimit, [&](std::string& text) {
+    for (const Entry& entry : entries) apply(text, entry);
+  }, ::geteuid());
 }
 
 }  // namespace mirl::rt::ini

@@ -12,6 +12,7 @@
 #include "support/file_name.h"
 #include "support/last_paths.h"
 #include "support/notice.h"
+#include "support/program_files.h"
 #include "support/registry_layout.h"
 #include "support/status_line.h"
 
@@ -21,14 +22,10 @@ namespace {
 
 constexpr std::string_view kImportFilter = "Unterstütztes Format (*.ini)|*.ini;";
 constexpr std::string_view kExportFilter = "Initialitionsdatei (*.ini)|*.ini;";
-constexpr std::string_view kCookbook = "Kochbuch";
-
 // Where a session dialog starts: the last file of its kind or, when there is
-// none, the folder "Kochbuch" of the program's folder, made on first use.
+// none, the folder "Kochbuch".
 std::string startPlace(App& app, std::string_view lastPath) {
-  std::error_code ec;
-  std::filesystem::create_directories(app.programFolder() / kCookbook, ec);
-  return dialogStartPath(app, lastPath, kCookbook);
+  return dialogStartPath(app, lastPath, kCookbookFolder);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "shell/session.h"
 #include "support/language.h"
 #include "support/notice.h"
+#include "support/program_files.h"
 #include "support/window_placement.h"
 
 namespace mirl {
@@ -36,6 +37,7 @@ void unloadIfLoaded(App& app, std::string_view name) {
 }  // namespace
 
 void frm_Main_Form_Load(App& app) {
+  removeLeftTemporaryFiles(app);
   FrmMain& f = app.main();
   app.solver.Vorschlaege_Vorhanden = false;
   app.solver.Annaeherung_Aktiv = false;

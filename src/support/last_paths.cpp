@@ -2,18 +2,20 @@
 
 #include "context/app.h"
 #include "runtime/text.h"
+#include "support/program_files.h"
 #include "support/registry_access.h"
 #include "support/registry_layout.h"
 
 namespace mirl {
 
 std::string dialogStartPath(App& app, std::string_view valueName, std::string_view defaultFolder) {
+  const std::filesystem::path folder = programSubfolder(app, defaultFolder);
   RegistryVariant v;
   std::string start;
   if (Registry_Wert_Lesen(app, HKEY_CURRENT_USER, reg::kMainData, valueName, v)) {
     if (const auto* text = std::get_if<std::string>(&v)) start = std::string(rt::trimSpaces(*text));
   }
-  if (start.empty()) start = (app.programFolder() / std::string(defaultFolder)).string();
+  if (start.empty()) start = folder.string();
   return start;
 }
 
