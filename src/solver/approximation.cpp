@@ -10,6 +10,7 @@
 #include "solver/nearness.h"
 #include "solver/proposals.h"
 #include "solver/rescale.h"
+#include "solver/score_filter.h"
 #include "solver/search_common.h"
 #include "solver/show_proposal.h"
 #include "solver/solver_messages.h"
@@ -34,6 +35,7 @@ class NearGrid {
         w_(app.main()),
         rec_(bases),
         mixer_(bases, N),
+        filter_(app.model, bases, N),
         N_(N),
         progressSlot_(progressSlot),
         targetScore_(targetScore),
@@ -48,20 +50,34 @@ class NearGrid {
     rec_[k].Menge = i;
   }
 
-  GridShares mixed(const GridPrefix& before, int k) const {
-    if (mixing_ == GridMixing::Straightforward) return gridShares(Mischung_Berechnen(rec_));
-    return mixer_.shares(before, k, parts_);
+  // Scores the current combination and offers it to the list. With the
+  // tables, most steps are settled by the estimate (score_filter.h): their
+  // insertion would only have let the message loop run and refused them.
+  // (The estimate reads the list before that pass, the insertion after it;
+  // nothing a pass may run during a search touches the list.)
+  void offer(const GridPrefix& before, int k) {
+    GridShares mix;
+    if (mixing_ == GridMixing::Straightforward) {
+      mix = gridShares(Mischung_Berechnen(rec_));
+    } else {
+      const GridPrefix all = mixer_.complete(before, k, parts_);
+      if (filter_.clearlyFarther(all, app_.solver.Vorschlagsliste, targetScore_)) {
+        loop_.DoEvents();
+        return;
+      }
+      mix = GridMixer::shares(all);
+    }
+    Vorschlag_Datensatz candidate;
+    for (int s = 0; s < kBaseSlots; ++s) candidate(s + 1) = rec_[s].Menge;
+    candidate(15) = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
+    Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
   }
 
   bool level(int k, const GridPrefix& before) {
     for (int i = 0; i <= N_; ++i) {
       if (w_.basis[k].chk->Value() != 0) {
         setParts(k, i);
-        const GridShares mix = mixed(before, k);
-        Vorschlag_Datensatz candidate;
-        for (int s = 0; s < kBaseSlots; ++s) candidate(s + 1) = rec_[s].Menge;
-        candidate(15) = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
-        Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
+        offer(before, k);
       } else {
         setParts(k, 0);
         i = N_;
@@ -80,6 +96,7 @@ class NearGrid {
   BaseSet rec_;
   GridParts parts_{};
   const GridMixer mixer_;
+  const ScoreFilter filter_;
   const int N_;
   const int progressSlot_;
   const double targetScore_;

@@ -94,20 +94,26 @@ class GridMixer {
     return true;
   }
 
-  // The five shares of the mixture of parts, as Mischung_Berechnen gives
-  // them. Share by share the same operations; written across the shares so
-  // that the compiler can do several at once.
-  GridShares shares(const GridPrefix& before, int from, const GridParts& parts) const {
-    GridShares out{};
-    const int t = total(before, from, parts);
-    if (t == 0) return out;
-    GridShares sum = before.sum;
+  // The sums of all six slots' terms for parts and their total: before
+  // with the terms of the slots from `from` on added.
+  GridPrefix complete(const GridPrefix& before, int from, const GridParts& parts) const {
+    GridPrefix all = before;
     for (int s = from; s < kGridSlots; ++s) {
       const double* term = terms(s, parts[s]);
-      for (int f = 0; f < kGridShares; ++f) sum[f] = sum[f] + term[f];
+      for (int f = 0; f < kGridShares; ++f) all.sum[f] = all.sum[f] + term[f];
+      all.parts += parts[s];
     }
-    const double T = t;
-    for (int f = 0; f < kGridShares; ++f) out[f] = sum[f] * 100 / T;
+    return all;
+  }
+
+  // The five shares of a mixture from its complete sums, as
+  // Mischung_Berechnen gives them. Share by share the same operations;
+  // written across the shares so that the compiler can do several at once.
+  static GridShares shares(const GridPrefix& all) {
+    GridShares out{};
+    if (all.parts == 0) return out;
+    const double T = all.parts;
+    for (int f = 0; f < kGridShares; ++f) out[f] = all.sum[f] * 100 / T;
     return out;
   }
 

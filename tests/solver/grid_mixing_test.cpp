@@ -20,6 +20,7 @@
 #include "context/app.h"
 #include "solver/approximation.h"
 #include "solver/hit_search.h"
+#include "solver/nearness.h"
 #include "solver/search_common.h"
 #include "testkit/test_app.h"
 
@@ -120,6 +121,33 @@ class Generator {
     return s;
   }
 
+  // A set-up at the edge of the approximation's estimate of the score: all
+  // ticked bases of one composition, so that every mixture scores the same
+  // but for the last bits of its rounding, with shares in hundredths (many
+  // bits) and little nicotine, so that all five terms of the score count.
+  // The target is that composition (distances of a few bits; ties at the
+  // last place) or the same shares with other nicotine (every mixture about
+  // equally far; ties of the last place and differences in its last bits).
+  // Runs are cut short, or with wholeGrid bases go through the whole grid
+  // (with 2 bases the largest totals).
+  Trial edge(int wholeGrid) {
+    Trial s;
+    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
+    for (int placed = 0; placed < count;) {
+      const int k = pick(0, kBaseSlots - 1);
+      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
+    }
+    const auto sh = shares(10000, 1);
+    const std::string mg = hundredths(0, 1);
+    for (int k = 0; k < kBaseSlots; ++k) {
+      s.bases[k] = {mg, sh[0], sh[1], sh[2], sh[3], hundredths(1, 40)};
+      s.list[k] = pick(0, 3);
+    }
+    if (wholeGrid == 0) s.cutNear = static_cast<std::uint64_t>(pick(1, kCut));
+    s.target = {"100", chance(50) ? mg : hundredths(0, 1), sh[0], sh[1], sh[2], sh[3]};
+    return s;
+  }
+
  private:
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool chance(int percent) { return pick(1, 100) <= percent; }
@@ -127,9 +155,9 @@ class Generator {
   static double value(const std::string& text) { return *rt::num::parse(text); }
 
   // Four shares adding up to total hundredths: in tens, whole numbers or
-  // hundredths (as far as the total allows).
-  std::array<std::string, 4> shares(int total) {
-    int unit = std::array{1000, 100, 1}[pick(0, 2)];
+  // hundredths (as far as the total allows), or in the unit given.
+  std::array<std::string, 4> shares(int total, int unit = 0) {
+    if (unit == 0) unit = std::array{1000, 100, 1}[pick(0, 2)];
     while (total % unit != 0) unit /= 10;
     int left = total / unit;
     std::array<std::string, 4> out;
@@ -274,6 +302,26 @@ TEST(TableMixing, TablesGiveTheStraightforwardResultsOnRandomSetUps) {
   // The set-ups reach what they are meant to reach.
   EXPECT_GE(withHits, 80);
   EXPECT_GE(flavoured, 60);
+}
+
+// The approximation settles most steps by an estimate of the score and
+// computes the score only near the last place's distance; at that edge the
+// list must still come out bit for bit as the straightforward way fills it.
+TEST(TableMixing, ApproximationAtTheEstimatesEdgeGivesTheStraightforwardList) {
+  testkit::TestApp reference, tables;
+  Generator gen(20261207);
+  int nearTies = 0;
+  for (int run = 0; run < 120; ++run) {
+    const Trial s = gen.edge(run == 0 ? 2 : 0);
+    SCOPED_TRACE("set-up " + std::to_string(run) + ": " + s.describe());
+    const std::string a = outcome(reference.app(), s, true, GridMixing::Straightforward);
+    ASSERT_EQ(a, outcome(tables.app(), s, true, GridMixing::Tables));
+    // A full list whose first and last places differ only in the last bits.
+    const ProposalList& list = reference.app().solver.Vorschlagsliste;
+    const double first = list[0](15), last = list[kNearPlaces - 1](15);
+    nearTies += last != 0 && first != last && std::abs(first - last) < 1e-12 * first;
+  }
+  EXPECT_GE(nearTies, 20);
 }
 
 }  // namespace
