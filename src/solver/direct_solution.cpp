@@ -31,6 +31,16 @@ bool fieldEquals(const rt::TextBox& box, double value) {
   return v && *v == value;
 }
 
+// An amount below 0 by less than half a hundredth, which its field shows as
+// "0", is a rounding residue of the closed form: it becomes 0. False for an
+// amount further below 0.
+bool settleResidue(double& amount) {
+  if (amount >= 0) return true;
+  if (amount <= -0.005) return false;
+  amount = 0;
+  return true;
+}
+
 // Writes an amount as plain text and normalises it as an amount.
 void writeAmount(rt::TextBox& box, double value) {
   box.setText(rt::num::plain(value));
@@ -216,13 +226,13 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
   roundWith(so * 100 / T, "0.00", out.S);
 }
 
-bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
+bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block) {
   FrmMain& w = app.main();
   for (int k : kFlavourRowNumbers) {
-    if (flavourAmount(block, k) < 0) return false;
+    if (!settleResidue(flavourAmount(block, k))) return false;
   }
   for (int s = 0; s < kBaseSlots; ++s) {
-    if (baseAmount(block, s) < 0) return false;
+    if (!settleResidue(baseAmount(block, s))) return false;
   }
   Composition mix;
   Mischung_Zusammensetzung_Berechnen(app, block, mix);
@@ -235,7 +245,10 @@ bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block) {
   double sum = 0;
   for (int k : kFlavourRowNumbers) sum = sum + flavourAmount(block, k);
   for (int s = 0; s < kBaseSlots; ++s) sum = sum + baseAmount(block, s);
-  return fieldEquals(*w.txt_Berechnung_Menge, sum);
+  // Compared as the amounts are shown: 250.00000000000003 ml are 250 ml.
+  double shown = sum;
+  roundWith(sum, "0.00", shown);
+  return fieldEquals(*w.txt_Berechnung_Menge, shown);
 }
 
 void Schnell_Loesung_Berechnen(App& app, bool takeOver) {

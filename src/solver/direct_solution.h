@@ -16,9 +16,10 @@ class App;
 void Schnell_Loesung_Berechnen(App& app, bool takeOver);
 
 // True when no amount of the block is below 0, the composition of its
-// mixture equals the target and its amounts add up to the target total
-// exactly.
-bool Schnell_Loesung_Pruefen(App& app, const Vorschlag_Datensatz& block);
+// mixture equals the target and its amounts, rounded to two decimals as the
+// fields show them, add up to the target total. An amount below 0 by less
+// than 0.005 (shown as "0") counts as 0 and is set to 0 in the block.
+bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block);
 
 // Composition of the mixture of the block's amounts (ticked bases, ticked
 // flavours) relative to the target total: nicotine in mg/ml rounded to one

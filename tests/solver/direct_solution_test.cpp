@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "runtime/number.h"
 #include "solver/direct_solution.h"
 #include "solver_fixture.h"
@@ -107,29 +105,60 @@ TEST_F(DirectSolution, UncountedFlavoursTakeNoPart) {
   EXPECT_EQ(w().aroma[1].txt_Aroma_Menge_ml->Text(), "3");
 }
 
-TEST_F(DirectSolution, SumOffByOneUnitInTheLastPlaceIsNotOffered) {
-  // 30 ml at 1 mg/ml with PG 77 %: the closed form's amounts add up to one
-  // unit in the last place below 30 although the composition matches.
+TEST_F(DirectSolution, SumAndResiduesAreJudgedAsShown) {
+  // 30 ml at 2 mg/ml, PG 48 / VG 48 with three counted flavours (1, 1 and
+  // 2 %): the amounts add up to 29.999999999999996, which shows as 30.
   threeBases();
-  Vorschlag_Datensatz block;
-  block(1) = 0.1 / 3.6 * 30;
-  block(4) = 30.0 / 100 * 77 - (30 - (30 - block(1))) / 100 * 100;
-  block(5) = 30.0 / 100 * 23;
-  target("30", "1", "77", "23");
-  EXPECT_FALSE(offered());
-  EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
-  block(5) = std::nextafter(block(5), 30.0);
-  EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
+  for (int k : {1, 2, 3}) {
+    w().aroma[k].txt_Aroma_Menge->setText(k == 3 ? "2" : "1");
+    w().aroma[k].chk_Aroma->setValueSilently(1);
+  }
+  w().chk_AllAromaProzent->setValueSilently(1);
+  target("30", "2", "48", "48");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(PG_N_Basis), "1,67");
+  EXPECT_EQ(amount(PG_Basis), "12,73");
+  EXPECT_EQ(amount(VG_Basis), "14,4");
+  EXPECT_EQ(w().aroma[3].txt_Aroma_Menge_ml->Text(), "0,6");
+  for (int k : {1, 2, 3}) w().aroma[k].chk_Aroma->setValueSilently(0);
+  w().chk_AllAromaProzent->setValueSilently(0);
+
+  // 250 ml at 29 mg/ml, 90/10 from 36 mg/ml: 250.00000000000003 ml.
+  target("250", "29", "90", "10");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(PG_N_Basis), "201,39");
+  EXPECT_EQ(amount(PG_Basis), "23,61");
+  EXPECT_EQ(amount(VG_Basis), "25");
+
+  // A 12 mg/ml base of PG 60 / VG 40 brings all the PG of 4 mg/ml, 20/80:
+  // the PG base gets -7.1e-15 ml, which counts and shows as 0.
+  base(PG_N_Basis, {"12", "60", "40"});
+  target("100", "4", "20", "80");
+  ASSERT_TRUE(offered());
+  w().userClick(*w().btn_Berechnung);
+  EXPECT_EQ(amount(PG_N_Basis), "33,33");
+  EXPECT_EQ(amount(PG_Basis), "0");
+  EXPECT_EQ(amount(VG_Basis), "66,67");
 }
 
-TEST_F(DirectSolution, CheckRefusesAResidueBelowZero) {
+TEST_F(DirectSolution, CheckToleratesNoMoreThanTheShownPrecision) {
   threeBases();
   target("100", "6", "50", "50");
   Vorschlag_Datensatz block;
   block(1) = 100.0 / 6;
   block(4) = 100.0 / 3;
   block(5) = 50;
-  block(6) = -1e-15;
+  block(6) = -0.0049;  // shown as "0": set to 0
+  EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
+  EXPECT_EQ(block(6), 0);
+  block(6) = -0.005;
+  EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
+  block(6) = 0;
+  block(5) = 50.004;  // 100,004 shows as 100
+  EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
+  block(5) = 50.006;  // 100,01
   EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
 }
 
