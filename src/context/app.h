@@ -38,6 +38,7 @@ class App {
   // construction, hidden, with its design values; start() loads it (its
   // Load handler is the start-up) and shows it.
   FrmMain& main() { return *main_; }
+  const FrmMain& main() const { return *main_; }
 
   // The other windows, added once while the application is assembled. Each
   // is loaded on first access and unloaded when it closes (back to its

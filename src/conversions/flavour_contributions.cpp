@@ -23,8 +23,8 @@ double fieldOf(const Aromenzusammensetzung& rec, Field field) {
 
 // x is the flavour total that the scaled families divide by; the plain
 // family ignores it.
-double contribution(App& app, Field field, Family family, double x, int index) {
-  FrmMain& f = app.main();
+double contribution(const App& app, Field field, Family family, double x, int index) {
+  const FrmMain& f = app.main();
   double sum = 0;
   for (int k : kFlavourRowNumbers) {
     const FlavourRow& row = f.aroma[k];

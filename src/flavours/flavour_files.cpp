@@ -77,7 +77,7 @@ constexpr FileKind kListFile{"MirlAromazusammenstellungs-Datei (*.MirlAromen)|*.
 
 std::string rowSection(int k) { return std::string(kListHead) + std::to_string(k) + "_"; }
 
-std::string flagText(App& app) { return app.main().nicotineInside() ? "-1" : "0"; }
+std::string flagText(const FrmMain& f) { return f.nicotineInside() ? "-1" : "0"; }
 
 // A flag that is no truth value counts as not set.
 bool flagValue(std::string_view text) { return rt::num::toBool(text).value_or(false); }
@@ -91,7 +91,7 @@ std::string written(App& app, const FlavourWindowRow& r, const FileKey& key) {
     case Field::Tick:
       return std::to_string(r.chk_Activate->Value());
     case Field::Flag:
-      return flagText(app);
+      return flagText(app.main());
   }
   return {};
 }
@@ -192,7 +192,7 @@ bool Aromenliste_Datei_Speichern(App& app, const fs::path& file) {
   FrmAromen& f = frmAromen(app);
   KeyWriter w;
   w.add(std::string(kListHead), kListNameKey, f.txt_Name->Text());
-  w.add(std::string(kListHead), kFlagKey, flagText(app));
+  w.add(std::string(kListHead), kFlagKey, flagText(app.main()));
   for (int k : kFlavourRowNumbers) {
     for (const FileKey& key : kListRowKeys) w.add(rowSection(k), key.key, written(app, f.row[k], key));
   }

@@ -25,7 +25,7 @@ struct Palette {
 
 // The standard background is the one of the recipe name, which is never
 // coloured.
-Palette palette(App& app) {
+Palette palette(const App& app) {
   const rt::Color standard = app.main().txt_Berechnung_Zusammenstellung->BackColor();
   if (!app.model.Farbige_Hintergruende) return {standard, standard, standard, standard};
   return {standard, rt::Green, rt::Cyan, rt::Yellow};

@@ -4,14 +4,9 @@
 
 namespace mirl {
 
-void Basis_Freigabe_Pruefen(App& app, int slot) {
-  const bool active = app.main().basis[static_cast<size_t>(slot)].chk->Value() == 1;
-  enableBaseFields(app, slot, active);
-  enableBaseLabels(app, slot, active);
-}
+namespace {
 
-void enableBaseFields(App& app, int slot, bool enabled) {
-  FrmMain& f = app.main();
+void enableBaseFields(FrmMain& f, int slot, bool enabled) {
   BaseSlot& b = f.basis[static_cast<size_t>(slot)];
   b.txt_Hersteller->setEnabled(enabled);
   b.txt_Preis_100_ml->setEnabled(enabled);
@@ -22,8 +17,7 @@ void enableBaseFields(App& app, int slot, bool enabled) {
   b.cbo_Preis->setEnabled(enabled);
 }
 
-void enableBaseLabels(App& app, int slot, bool enabled) {
-  FrmMain& f = app.main();
+void enableBaseLabels(FrmMain& f, int slot, bool enabled) {
   BaseSlot& b = f.basis[static_cast<size_t>(slot)];
   b.lbl_Hersteller->setEnabled(enabled);
   b.lbl_Preis_100_ml->setEnabled(enabled);
@@ -35,6 +29,14 @@ void enableBaseLabels(App& app, int slot, bool enabled) {
   for (rt::Label* l : b.percentLabels()) l->setEnabled(enabled);
   b.lbl_Preis_Summe->setEnabled(enabled);
   b.lbl_Preis_Summe_Euro->setEnabled(enabled);
+}
+
+}  // namespace
+
+void Basis_Freigabe_Pruefen(App& app, int slot) {
+  const bool active = app.main().basis[static_cast<size_t>(slot)].chk->Value() == 1;
+  enableBaseFields(app.main(), slot, active);
+  enableBaseLabels(app.main(), slot, active);
 }
 
 }  // namespace mirl

@@ -7,7 +7,5 @@ class App;
 
 // slot: 0 to 5, in slot order (BaseSlotId).
 void Basis_Freigabe_Pruefen(App& app, int slot);
-void enableBaseFields(App& app, int slot, bool enabled);
-void enableBaseLabels(App& app, int slot, bool enabled);
 
 }  // namespace mirl

@@ -13,8 +13,8 @@ enum class Weight { None, Substance };
 // with its previous percentage.
 enum class RowI { Same, TickInverted, Previous };
 
-double flavourSum(App& app, Weight weight, RowI mode, int i) {
-  FrmMain& f = app.main();
+double flavourSum(const App& app, Weight weight, RowI mode, int i) {
+  const FrmMain& f = app.main();
   double sum = 0;
   for (int k : kFlavourRowNumbers) {
     const FlavourRow& row = f.aroma[k];
@@ -42,25 +42,25 @@ double flavourSum(App& app, Weight weight, RowI mode, int i) {
 
 }  // namespace
 
-double Summe_Aromen_Prozent(App& app) { return flavourSum(app, Weight::None, RowI::Same, 0); }
+double Summe_Aromen_Prozent(const App& app) { return flavourSum(app, Weight::None, RowI::Same, 0); }
 
-double Summe_Reinaroma_Prozent(App& app) { return flavourSum(app, Weight::Substance, RowI::Same, 0); }
+double Summe_Reinaroma_Prozent(const App& app) { return flavourSum(app, Weight::Substance, RowI::Same, 0); }
 
-double Summe_Aromen_Prozent_Vor_Klick(App& app, int i) {
+double Summe_Aromen_Prozent_Vor_Klick(const App& app, int i) {
   return flavourSum(app, Weight::None, RowI::TickInverted, i);
 }
 
-double Summe_Reinaroma_Prozent_Vor_Klick(App& app, int i) {
+double Summe_Reinaroma_Prozent_Vor_Klick(const App& app, int i) {
   return flavourSum(app, Weight::Substance, RowI::TickInverted, i);
 }
 
-double Summe_Aromen_Prozent_Alt(App& app, int i) { return flavourSum(app, Weight::None, RowI::Previous, i); }
+double Summe_Aromen_Prozent_Alt(const App& app, int i) { return flavourSum(app, Weight::None, RowI::Previous, i); }
 
-double Summe_Reinaroma_Prozent_Alt(App& app, int i) {
+double Summe_Reinaroma_Prozent_Alt(const App& app, int i) {
   return flavourSum(app, Weight::Substance, RowI::Previous, i);
 }
 
-double Summe_Reinaroma_Prozent_Anzeige(App& app) {
+double Summe_Reinaroma_Prozent_Anzeige(const App& app) {
   const double sum = Summe_Reinaroma_Prozent(app);
   // Rounded by formatting to two decimals and reading the text back.
   return rt::num::parse(rt::num::format(sum, "0.00")).value_or(0);

@@ -8,16 +8,16 @@
 namespace mirl {
 class App;
 
-double Summe_Aromen_Prozent(App& app);
-double Summe_Reinaroma_Prozent(App& app);
+double Summe_Aromen_Prozent(const App& app);
+double Summe_Reinaroma_Prozent(const App& app);
 // Row i's tick taken as the opposite of what it is now.
-double Summe_Aromen_Prozent_Vor_Klick(App& app, int i);
-double Summe_Reinaroma_Prozent_Vor_Klick(App& app, int i);
+double Summe_Aromen_Prozent_Vor_Klick(const App& app, int i);
+double Summe_Reinaroma_Prozent_Vor_Klick(const App& app, int i);
 // Row i counted (when ticked) with Aroma_Menge_Alt(i) instead of its field.
-double Summe_Aromen_Prozent_Alt(App& app, int i);
-double Summe_Reinaroma_Prozent_Alt(App& app, int i);
+double Summe_Aromen_Prozent_Alt(const App& app, int i);
+double Summe_Reinaroma_Prozent_Alt(const App& app, int i);
 // The flavour-substance share now, rounded to two decimals (for the display
 // field beside the flavour-share box).
-double Summe_Reinaroma_Prozent_Anzeige(App& app);
+double Summe_Reinaroma_Prozent_Anzeige(const App& app);
 
 }  // namespace mirl

@@ -37,8 +37,8 @@ GroupControls groupControls(FrmMain& f, FrameGroup group) {
 
 }  // namespace
 
-void enableGroup(App& app, FrameGroup group) {
-  GroupControls g = groupControls(app.main(), group);
+void enableGroup(FrmMain& f, FrameGroup group) {
+  GroupControls g = groupControls(f, group);
   bool any = false;
   for (rt::CheckBox* c : g.members) {
     if (c->Value() != 0) any = true;
@@ -47,8 +47,8 @@ void enableGroup(App& app, FrameGroup group) {
   for (rt::Line* l : g.lines) l->setBorderStyle(any ? kLineSolid : kLineDotted);
 }
 
-void Gruppe_N_Basis_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::N_Basis); }
-void Gruppe_Basis_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::Basis); }
-void Gruppe_Aromen_Freigabe_Pruefen(App& app) { enableGroup(app, FrameGroup::Aromen); }
+void Gruppe_N_Basis_Freigabe_Pruefen(App& app) { enableGroup(app.main(), FrameGroup::N_Basis); }
+void Gruppe_Basis_Freigabe_Pruefen(App& app) { enableGroup(app.main(), FrameGroup::Basis); }
+void Gruppe_Aromen_Freigabe_Pruefen(App& app) { enableGroup(app.main(), FrameGroup::Aromen); }
 
 }  // namespace mirl

@@ -31,8 +31,8 @@ void addShare(double& acc, std::optional<double> value, double ml) {
   live::assignFinite(acc, acc + *value * ml / 100);
 }
 
-Components mixedComponents(App& app) {
-  FrmMain& f = app.main();
+Components mixedComponents(const App& app) {
+  const FrmMain& f = app.main();
   Components c;
   for (const BaseSlot& b : f.basis) {
     if (b.chk->Value() == 0) continue;

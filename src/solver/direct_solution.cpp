@@ -151,7 +151,7 @@ bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const Fl
 
 // The closed form: the amounts go into a. False when a precondition fails
 // or a step finds no base for its share (the run stops there).
-bool computeAmounts(App& app, Vorschlag_Datensatz& a) {
+bool computeAmounts(const App& app, Vorschlag_Datensatz& a) {
   const FrmMain& w = app.main();
   const Composition target = readTarget(w);
   const double T = target.amount, nT = target.N / 10;
