@@ -46,8 +46,10 @@ class ScoreFilter {
   bool clearlyFarther(const GridPrefix& all, const ProposalList& list, double targetScore) const {
     const double last = list[kNearPlaces - 1](15);
     if (!on_ || last == 0) return false;
-    double sum = all.sum[0] * weight_[0];
-    for (int f = 1; f < kGridShares; ++f) sum = sum + all.sum[f] * weight_[f];
+    // Added in pairs, as the sums lie side by side in the registers.
+    const GridShares& S = all.sum;
+    const GridShares& w = weight_;
+    const double sum = (S[0] * w[0] + S[1] * w[1]) + (S[2] * w[2] + S[3] * w[3]) + S[4] * w[4];
     const double estimate = sum * inverse_[static_cast<std::size_t>(all.parts)];
     // Scores strictly between targetScore - D and targetScore + D are nearer.
     const double D = Betrag_Differenz(last, targetScore);
