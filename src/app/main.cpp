@@ -30,7 +30,7 @@ int run(int argc, char** argv) {
   mirl::gui::QtHost host;
   mirl::App::Config config;
   config.host = &host;
-  config.programFolder = mirl::rt::programFolder(executable);
+  config.programFolder = mirl::rt::programFolder(executable, MIRL_INSTALL_MARKER);
   config.registryFile = mirl::rt::RegistryStore::defaultFile();
   mirl::Application app(config);
 

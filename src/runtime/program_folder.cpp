@@ -6,11 +6,13 @@
 
 namespace mirl::rt {
 
-std::filesystem::path programFolder(const std::filesystem::path& executable) {
+std::filesystem::path programFolder(const std::filesystem::path& executable,
+                                    const std::filesystem::path& installMarker) {
   std::error_code ec;
   if (!executable.empty()) {
     const std::filesystem::path folder = std::filesystem::absolute(executable, ec).parent_path();
-    if (!ec && !folder.empty() && std::filesystem::is_directory(folder, ec) &&
+    const bool installed = std::filesystem::exists(folder / installMarker, ec);
+    if (!installed && !folder.empty() && std::filesystem::is_directory(folder, ec) &&
         ::access(folder.c_str(), W_OK) == 0) {
       return folder;
     }

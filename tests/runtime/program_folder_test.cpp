@@ -6,18 +6,31 @@
 #include "runtime/temp_folder.h"  // tests/runtime
 
 using mirl::rttest::TempFolder;
+using mirl::rttest::writeBytes;
 
-TEST(ProgramFolder, IsTheExecutablesFolderWhenWritableElseTheUserDataFolder) {
+TEST(ProgramFolder, AnInstalledProgramUsesTheUserDataFolderOneInItsBuildTreeItsOwnWhenWritable) {
   TempFolder dir;
-  EXPECT_EQ(mirl::rt::programFolder(dir / "mirlfumarix"), dir.path());
-
   const char* oldXdg = std::getenv("XDG_DATA_HOME");
   const std::string saved = oldXdg ? oldXdg : "";
   ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
-  const auto fallback = dir / "data" / "Quillfen" / "MirlFumarix";
-  EXPECT_EQ(mirl::rt::programFolder("/no/such/folder/mirlfumarix"), fallback);
-  EXPECT_TRUE(std::filesystem::is_directory(fallback));  // created
-  EXPECT_EQ(mirl::rt::programFolder(""), fallback);
+  const auto dataFolder = dir / "data" / "Quillfen" / "MirlFumarix";
+  const std::filesystem::path marker = "../share/mirlfumarix/installed";
+
+  // Where it was built: beside the executable, as long as that can be written.
+  std::filesystem::create_directories(dir / "bin");
+  EXPECT_EQ(mirl::rt::programFolder(dir / "bin" / "mirlfumarix", marker), dir / "bin");
+  EXPECT_FALSE(std::filesystem::exists(dir / "data"));
+  EXPECT_EQ(mirl::rt::programFolder("/no/such/folder/mirlfumarix", marker), dataFolder);
+  EXPECT_TRUE(std::filesystem::is_directory(dataFolder));  // created
+  EXPECT_EQ(mirl::rt::programFolder("", marker), dataFolder);
+
+  // Installed: the marker of the install layout sends it to the data folder,
+  // though the folder of its executable is writable.
+  std::filesystem::create_directories(dir / "share" / "mirlfumarix");
+  writeBytes(dir / "share" / "mirlfumarix" / "installed", "");
+  EXPECT_EQ(mirl::rt::programFolder(dir / "bin" / "mirlfumarix", marker), dataFolder);
+  EXPECT_EQ(mirl::rt::programFolder(dir / "bin" / ".." / "bin" / "mirlfumarix", marker), dataFolder);
+
   if (oldXdg) {
     ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
   } else {
