@@ -3,6 +3,8 @@
 // order and compare exactly; converted values keep seven decimals.
 #include "conversions/flavour_share.h"
 
+#include <array>
+
 #include "context/app.h"
 #include "conversions/conversion_messages.h"
 #include "conversions/flavour_contributions.h"
@@ -186,11 +188,9 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, 
 
 void Berechnung_Werte_Schreiben(App& app, const Composition& t) {
   FrmMain& f = app.main();
-  f.txt_Berechnung_Prozent_N->setText(rt::num::plain(t.N));
-  f.txt_Berechnung_Prozent_PG->setText(rt::num::plain(t.PG));
-  f.txt_Berechnung_Prozent_VG->setText(rt::num::plain(t.VG));
-  f.txt_Berechnung_Prozent_Wasser->setText(rt::num::plain(t.W));
-  f.txt_Berechnung_Prozent_Sonst->setText(rt::num::plain(t.S));
+  const std::array values = {t.N, t.PG, t.VG, t.W, t.S};
+  const auto fields = f.targetFields();
+  for (std::size_t i = 0; i < fields.size(); ++i) fields[i]->setText(rt::num::plain(values[i]));
   Anzeige_Aktualisieren(app);
 }
 

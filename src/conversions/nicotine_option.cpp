@@ -17,8 +17,8 @@ namespace {
 // The target first, then the six bases in slot order.
 std::array<NicotineGroup, 1 + kBaseSlots> nicotineGroups(FrmMain& f) {
   std::array<NicotineGroup, 1 + kBaseSlots> g{};
-  g[0] = {f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG, f.txt_Berechnung_Prozent_VG,
-          f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst};
+  const auto t = f.targetFields();
+  g[0] = {t[0], t[1], t[2], t[3], t[4]};
   for (int s = 0; s < kBaseSlots; ++s) {
     const BaseSlot& b = f.basis[static_cast<size_t>(s)];
     g[static_cast<size_t>(s) + 1] = {b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent, b.txt_Wasser_Prozent,

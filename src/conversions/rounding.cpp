@@ -9,8 +9,6 @@ namespace mirl {
 
 namespace {
 
-double roundWith(double x, const char* pattern) { return rt::num::parse(rt::num::format(x, pattern)).value_or(x); }
-
 // Takes up to `excess` from v. True when the excess is used up.
 bool takeFrom(double& v, double& excess) {
   if (v == excess) {
@@ -30,9 +28,9 @@ bool takeFrom(double& v, double& excess) {
 
 }  // namespace
 
-double r1(double x) { return roundWith(x, "0.0"); }
-double r2(double x) { return roundWith(x, "0.00"); }
-double r7(double x) { return roundWith(x, "0.0000000"); }
+double r1(double x) { return rt::num::rounded(x, "0.0"); }
+double r2(double x) { return rt::num::rounded(x, "0.00"); }
+double r7(double x) { return rt::num::rounded(x, "0.0000000"); }
 
 bool Rundungsfehler_Ausgleichen(double& a, double& b, double& c, double& d, double e) {
   const double T = r2(a) + r2(b) + r2(c) + r2(d) + e;

@@ -123,11 +123,7 @@ QVBoxLayout* calculationColumn(Builder& b, FrmMain& f, QWidget* parent) {
   auto* v = new QVBoxLayout;
   v->setSpacing(3);
   v->addWidget(b.put(f.lbl_Berechnung_Mischungsverhaeltnis));
-  v->addLayout(composition(b,
-                           {f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG, f.txt_Berechnung_Prozent_VG,
-                            f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst},
-                           {f.lbl_Berechnung_Prozent_N, f.lbl_Berechnung_Prozent_PG, f.lbl_Berechnung_Prozent_VG,
-                            f.lbl_Berechnung_Prozent_Wasser, f.lbl_Berechnung_Prozent_Sonst}));
+  v->addLayout(composition(b, f.targetFields(), f.targetLabels()));
   QWidget* share = b.put(f.chk_AllAromaProzent);
   QWidget* shareField = b.field(f.txt_AllAromaProzent, 5);
   v->addLayout(row({share, shareField, b.put(f.lbl_Berechnung_AllAromen_Prozent)}));

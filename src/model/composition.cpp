@@ -18,8 +18,8 @@ void read(const Fields& fields, Composition& c) {
 }
 
 Fields targetFields(const FrmMain& f) {
-  return {f.txt_Berechnung_Prozent_N,      f.txt_Berechnung_Prozent_PG,    f.txt_Berechnung_Prozent_VG,
-          f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst, f.txt_Berechnung_Menge};
+  const auto t = f.targetFields();
+  return {t[0], t[1], t[2], t[3], t[4], f.txt_Berechnung_Menge};
 }
 
 Fields baseFields(const BaseSlot& b) {

@@ -65,9 +65,9 @@ void Berechnung_Beschriftungen_Freigeben(App& app, bool enabled) {
 
 void Berechnung_Felder_Freigeben(App& app, bool enabled) {
   FrmMain& f = app.main();
-  enableAll(enabled, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG, f.txt_Berechnung_Prozent_VG,
-            f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst, f.txt_Berechnung_Menge,
-            f.txt_Berechnung_Preis, f.txt_Berechnung_Zusatzkosten, f.txt_Berechnung_Preis_Gesamt);
+  for (rt::TextBox* t : f.targetFields()) t->setEnabled(enabled);
+  enableAll(enabled, f.txt_Berechnung_Menge, f.txt_Berechnung_Preis, f.txt_Berechnung_Zusatzkosten,
+            f.txt_Berechnung_Preis_Gesamt);
   f.txt_AllAromaProzent->setEnabled(f.flavourShareInside() ? enabled : false);
   enableAll(enabled, f.chk_AllAromaProzent, f.btn_Berechnung, f.cbo_Preis_Berechnung);
 

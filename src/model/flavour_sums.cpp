@@ -61,9 +61,7 @@ double Summe_Reinaroma_Prozent_Alt(const App& app, int i) {
 }
 
 double Summe_Reinaroma_Prozent_Anzeige(const App& app) {
-  const double sum = Summe_Reinaroma_Prozent(app);
-  // Rounded by formatting to two decimals and reading the text back.
-  return rt::num::parse(rt::num::format(sum, "0.00")).value_or(0);
+  return rt::num::rounded(Summe_Reinaroma_Prozent(app), "0.00");
 }
 
 }  // namespace mirl

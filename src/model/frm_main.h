@@ -135,6 +135,17 @@ class FrmMain : public rt::Form {
   rt::CommandButton* btn_R = nullptr;
   rt::CommandButton* btn_Reset = nullptr;
 
+  // The target's strength, PG, VG, water and other, in this order (as a
+  // base's strength and percentFields()).
+  std::array<rt::TextBox*, 5> targetFields() const {
+    return {txt_Berechnung_Prozent_N, txt_Berechnung_Prozent_PG, txt_Berechnung_Prozent_VG,
+            txt_Berechnung_Prozent_Wasser, txt_Berechnung_Prozent_Sonst};
+  }
+  std::array<rt::Label*, 5> targetLabels() const {
+    return {lbl_Berechnung_Prozent_N, lbl_Berechnung_Prozent_PG, lbl_Berechnung_Prozent_VG,
+            lbl_Berechnung_Prozent_Wasser, lbl_Berechnung_Prozent_Sonst};
+  }
+
   // --- live panel ----------------------------------------------------------
   rt::TextBox* txt_Live_Aroma = nullptr;
   rt::TextBox* txt_Live_N = nullptr;

@@ -42,9 +42,9 @@ std::vector<rt::TextBox*> refreshOnValidate(FrmMain& f) {
     FlavourRow& r = f.aroma[k];
     v.insert(v.end(), {r.txt_Aroma_Menge_ml, r.txt_Aroma_Menge});
   }
-  v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
-                     f.txt_Berechnung_Prozent_VG, f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst,
-                     f.txt_Berechnung_Zusatzkosten, f.txt_Live_Preis_Zusatzkosten});
+  v.push_back(f.txt_Berechnung_Menge);
+  for (rt::TextBox* t : f.targetFields()) v.push_back(t);
+  v.insert(v.end(), {f.txt_Berechnung_Zusatzkosten, f.txt_Live_Preis_Zusatzkosten});
   return v;
 }
 
@@ -56,10 +56,9 @@ std::vector<rt::TextBox*> selectOnFocusFields(FrmMain& f) {
     FlavourRow& r = f.aroma[k];
     v.insert(v.end(), {r.txt_Aroma_Kommentar, r.txt_Aroma_Menge_ml, r.txt_Aroma_Preis});
   }
-  v.insert(v.end(), {f.txt_Berechnung_Menge, f.txt_Berechnung_Prozent_N, f.txt_Berechnung_Prozent_PG,
-                     f.txt_Berechnung_Prozent_VG, f.txt_Berechnung_Prozent_Wasser, f.txt_Berechnung_Prozent_Sonst,
-                     f.txt_Berechnung_Zusatzkosten, f.txt_Berechnung_Zusammenstellung,
-                     f.txt_Live_Preis_Zusatzkosten});
+  v.push_back(f.txt_Berechnung_Menge);
+  for (rt::TextBox* t : f.targetFields()) v.push_back(t);
+  v.insert(v.end(), {f.txt_Berechnung_Zusatzkosten, f.txt_Berechnung_Zusammenstellung, f.txt_Live_Preis_Zusatzkosten});
   for (BaseSlot& b : f.basis) {
     v.insert(v.end(), {b.txt_Hersteller, b.txt_Menge, b.txt_mg_ml, b.txt_PG_Prozent, b.txt_VG_Prozent,
                        b.txt_Sonst_Prozent, b.txt_Wasser_Prozent, b.txt_Preis_100_ml});

@@ -48,11 +48,9 @@ void Anzeige_Aktualisieren(App& app) {
   Aromen_Freigabe_Aktualisieren(app);
 
   // 8. Target.
-  Eingabe_Pruefen_Nikotin(*f.txt_Berechnung_Prozent_N);
-  Eingabe_Pruefen_Prozent(*f.txt_Berechnung_Prozent_PG);
-  Eingabe_Pruefen_Prozent(*f.txt_Berechnung_Prozent_VG);
-  Eingabe_Pruefen_Prozent(*f.txt_Berechnung_Prozent_Wasser);
-  Eingabe_Pruefen_Prozent(*f.txt_Berechnung_Prozent_Sonst);
+  const auto target = f.targetFields();
+  Eingabe_Pruefen_Nikotin(*target[0]);
+  for (std::size_t i = 1; i < target.size(); ++i) Eingabe_Pruefen_Prozent(*target[i]);
   Eingabe_Pruefen_Menge(*f.txt_Berechnung_Menge);
 
   // 9. Sums-to-100 checks: bases, target, flavours.

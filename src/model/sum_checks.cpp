@@ -19,14 +19,11 @@ double readOrZero(const rt::TextBox& box) {
   return v;
 }
 
-// A target field rounded to two decimals: formatted with "0.00" and read
-// back; 0 when the text is no number.
+// A target field rounded to two decimals as it is shown; 0 when the text is
+// no number.
 double readRounded2(const rt::TextBox& box) {
   double v = 0;
-  if (readField(box, v)) {
-    if (auto r = rt::num::parse(rt::num::format(v, "0.00"))) return *r;
-  }
-  return 0;
+  return readField(box, v) ? rt::num::rounded(v, "0.00") : 0;
 }
 
 void mark(rt::Label& label, rt::Color color, const std::string& tip) {
@@ -78,11 +75,12 @@ void Basis_Summe_Anzeigen(App& app, int slot, rt::Color color, double difference
 
 void Berechnung_Summe_Pruefen(App& app) {
   FrmMain& f = app.main();
-  const double n = readRounded2(*f.txt_Berechnung_Prozent_N);
-  const double pg = readRounded2(*f.txt_Berechnung_Prozent_PG);
-  const double vg = readRounded2(*f.txt_Berechnung_Prozent_VG);
-  const double wasser = readRounded2(*f.txt_Berechnung_Prozent_Wasser);
-  const double sonst = readRounded2(*f.txt_Berechnung_Prozent_Sonst);
+  const auto target = f.targetFields();
+  const double n = readRounded2(*target[0]);
+  const double pg = readRounded2(*target[1]);
+  const double vg = readRounded2(*target[2]);
+  const double wasser = readRounded2(*target[3]);
+  const double sonst = readRounded2(*target[4]);
   const double flavours = readRounded2(*f.txt_AllAromaProzent);
 
   // Nicotine first, then the flavour share, then the four percentages.

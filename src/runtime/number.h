@@ -31,6 +31,11 @@ double toDouble(std::string_view text);
 // not finite (callers guard against it) is written as 0.
 std::string format(double value, std::string_view pattern);
 
+// A number rounded as it is shown: formatted with the pattern and read
+// back, so that it carries only the pattern's decimals (0 for a value that
+// is not finite, which format() writes as 0).
+double rounded(double value, std::string_view pattern);
+
 // Format of a text: a text that is a number (parse) is formatted, any other
 // text comes back unchanged.
 std::string formatText(std::string_view text, std::string_view pattern);

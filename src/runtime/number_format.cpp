@@ -210,6 +210,8 @@ std::string format(double value, std::string_view pattern) {
   return out;
 }
 
+double rounded(double value, std::string_view pattern) { return parse(format(value, pattern)).value_or(0); }
+
 std::string formatText(std::string_view text, std::string_view pattern) {
   if (auto v = parse(text)) return format(*v, pattern);
   return std::string(text);

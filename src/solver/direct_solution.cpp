@@ -21,10 +21,6 @@ inline double baseAmount(const Vorschlag_Datensatz& b, int s) { return b(s + 1);
 inline double& flavourAmount(Vorschlag_Datensatz& b, int k) { return b(7 + k); }
 inline double flavourAmount(const Vorschlag_Datensatz& b, int k) { return b(7 + k); }
 
-void roundWith(double value, const char* pattern, double& out) {
-  if (auto v = rt::num::parse(rt::num::format(value, pattern))) out = *v;
-}
-
 // True when the field holds a number equal to value.
 bool fieldEquals(const rt::TextBox& box, double value) {
   auto v = fieldNumber(box);
@@ -219,11 +215,11 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
   double T = 0;
   readField(*w.txt_Berechnung_Menge, T);
   if (T == 0) return;
-  roundWith(nic * 100 / T, "0.0", out.N);
-  roundWith(pg * 100 / T, "0.00", out.PG);
-  roundWith(vg * 100 / T, "0.00", out.VG);
-  roundWith(wa * 100 / T, "0.00", out.W);
-  roundWith(so * 100 / T, "0.00", out.S);
+  out.N = rt::num::rounded(nic * 100 / T, "0.0");
+  out.PG = rt::num::rounded(pg * 100 / T, "0.00");
+  out.VG = rt::num::rounded(vg * 100 / T, "0.00");
+  out.W = rt::num::rounded(wa * 100 / T, "0.00");
+  out.S = rt::num::rounded(so * 100 / T, "0.00");
 }
 
 bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block) {
@@ -237,17 +233,16 @@ bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block) {
   Composition mix;
   Mischung_Zusammensetzung_Berechnen(app, block, mix);
   // A target field that gives no number cannot be confirmed: no solution.
-  if (!fieldEquals(*w.txt_Berechnung_Prozent_N, mix.N) || !fieldEquals(*w.txt_Berechnung_Prozent_PG, mix.PG) ||
-      !fieldEquals(*w.txt_Berechnung_Prozent_VG, mix.VG) || !fieldEquals(*w.txt_Berechnung_Prozent_Wasser, mix.W) ||
-      !fieldEquals(*w.txt_Berechnung_Prozent_Sonst, mix.S)) {
-    return false;
+  const std::array mixed = {mix.N, mix.PG, mix.VG, mix.W, mix.S};
+  const auto target = w.targetFields();
+  for (std::size_t i = 0; i < target.size(); ++i) {
+    if (!fieldEquals(*target[i], mixed[i])) return false;
   }
   double sum = 0;
   for (int k : kFlavourRowNumbers) sum = sum + flavourAmount(block, k);
   for (int s = 0; s < kBaseSlots; ++s) sum = sum + baseAmount(block, s);
   // Compared as the amounts are shown: 250.00000000000003 ml are 250 ml.
-  double shown = sum;
-  roundWith(sum, "0.00", shown);
+  const double shown = rt::num::rounded(sum, "0.00");
   return fieldEquals(*w.txt_Berechnung_Menge, shown);
 }
 

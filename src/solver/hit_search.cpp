@@ -27,12 +27,6 @@ namespace {
 
 enum class GridEnd { RanThrough, HitLimit, Cancelled };
 
-// A number formatted with a pattern and read back, so that it carries only
-// the pattern's decimals; unchanged when that fails.
-void roundWith(double value, const char* pattern, double& out) {
-  if (auto v = rt::num::parse(rt::num::format(value, pattern))) out = *v;
-}
-
 // The target record. With the flavour-share box ticked the flavours are
 // taken out first, so that the bases alone are searched for what remains,
 // rounded to one decimal (nicotine) and two (the shares). False when that
@@ -45,11 +39,11 @@ bool readSearchTarget(App& app, Basis_Datensatz& t) {
     const double A = Summe_Aromen_Prozent(app);
     const double R = Summe_Reinaroma_Prozent(app);
     if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
-    roundWith(c.N / 10, "0.0", t.N_Prozent);
-    roundWith(c.PG, "0.00", t.PG_Prozent);
-    roundWith(c.VG, "0.00", t.VG_Prozent);
-    roundWith(c.W, "0.00", t.Wasser_Prozent);
-    roundWith(c.S, "0.00", t.Sonst_Prozent);
+    t.N_Prozent = rt::num::rounded(c.N / 10, "0.0");
+    t.PG_Prozent = rt::num::rounded(c.PG, "0.00");
+    t.VG_Prozent = rt::num::rounded(c.VG, "0.00");
+    t.Wasser_Prozent = rt::num::rounded(c.W, "0.00");
+    t.Sonst_Prozent = rt::num::rounded(c.S, "0.00");
   } else {
     takeComposition(c, t);
   }
