@@ -93,6 +93,9 @@ class App {
   // What a close asked for while a search runs does instead (the solver's
   // wiring sets it: cancel the search, close once it has returned).
   void (*closeDuringSearch)(App& app) = nullptr;
+  // The session file found at start-up was too large to be read; it is
+  // kept aside before the session is saved over it.
+  bool sessionFileTooLarge = false;
 
   // Number of master refreshes run so far (the tests read it).
   std::uint64_t refreshCount = 0;

@@ -12,7 +12,7 @@
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_exchange.h"
 #include "flavours/frm_aromen.h"
-#include "runtime/file_io.h"
+#include "runtime/ini_file.h"
 #include "runtime/host.h"
 #include "runtime/number.h"
 #include "support/dialogs.h"
@@ -134,8 +134,6 @@ class KeyWriter {
   std::vector<rt::ini::Entry> entries_;
 };
 
-bool readable(const fs::path& file) { return rt::readWholeFile(file).has_value(); }
-
 void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
                     const std::function<bool(const fs::path&)>& write) {
   const std::string start = dialogStartPath(app, kind.exportPath, kFlavourFolder);
@@ -153,12 +151,11 @@ bool loadWithDialog(App& app, const FileKind& kind, const std::function<bool(con
   const std::string start = dialogStartPath(app, kind.importPath, kFlavourFolder);
   const std::string path = Dialog_Oeffnen(app, kind.filter, start);
   if (path.empty()) return false;
-  if (!readable(path)) {
+  if (!read(path)) {
     reportReadFailure(app);
     return false;
   }
   rememberPath(app, kind.importPath, path);
-  read(path);
   Aromen_Fenster_Aktualisieren(app);
   return true;
 }
@@ -199,24 +196,28 @@ bool Aromenliste_Datei_Speichern(App& app, const fs::path& file) {
   return w.writeTo(file);
 }
 
-bool Aroma_Datei_Laden(App& app, const fs::path& file, int k) {
-  if (!readable(file)) return false;
+bool Aroma_Datei_Laden(App& app, const fs::path& path, int k) {
+  const rt::ini::Loaded loaded = rt::ini::load(path);
+  if (loaded.found != rt::ini::Found::Text) return false;
+  const rt::ini::Document& file = loaded.document;
   FrmAromen& f = frmAromen(app);
   for (const FileKey& key : kSingleFileKeys) {
-    readInto(f.row[k], key, INI_Lesen(file, kSingleSection, key.key, key.readDefault), &f.Aroma_Mit_HundertProzentN);
+    readInto(f.row[k], key, file.read(kSingleSection, key.key, key.readDefault), &f.Aroma_Mit_HundertProzentN);
   }
   return true;
 }
 
-bool Aromenliste_Datei_Laden(App& app, const fs::path& file) {
-  if (!readable(file)) return false;
+bool Aromenliste_Datei_Laden(App& app, const fs::path& path) {
+  const rt::ini::Loaded loaded = rt::ini::load(path);
+  if (loaded.found != rt::ini::Found::Text) return false;
+  const rt::ini::Document& file = loaded.document;
   FrmAromen& f = frmAromen(app);
-  f.txt_Name->setText(INI_Lesen(file, kListHead, kListNameKey, kListNameDefault));
-  f.Aromenliste_Mit_HundertProzentN = flagValue(INI_Lesen(file, kListHead, kFlagKey, kFlagDefault));
+  f.txt_Name->setText(file.read(kListHead, kListNameKey, kListNameDefault));
+  f.Aromenliste_Mit_HundertProzentN = flagValue(file.read(kListHead, kFlagKey, kFlagDefault));
   for (int k : kFlavourRowNumbers) {
     const std::string section = rowSection(k);
     for (const FileKey& key : kListRowKeys) {
-      readInto(f.row[k], key, INI_Lesen(file, section, key.key, key.readDefault), nullptr);
+      readInto(f.row[k], key, file.read(section, key.key, key.readDefault), nullptr);
     }
   }
   return true;

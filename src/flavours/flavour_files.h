@@ -14,7 +14,8 @@ class App;
 bool Aroma_Datei_Speichern(App& app, const std::filesystem::path& file, int k);
 bool Aromenliste_Datei_Speichern(App& app, const std::filesystem::path& file);
 // Readers: each key into its field at once, missing keys as their read
-// defaults. False, with nothing changed, when the file cannot be read.
+// defaults. False, with nothing changed, when the file cannot be read
+// (also one larger than 16 MB).
 bool Aroma_Datei_Laden(App& app, const std::filesystem::path& file, int k);
 bool Aromenliste_Datei_Laden(App& app, const std::filesystem::path& file);
 void Aromenliste_HundertProzentN_Rueckrechnen(App& app);

@@ -1,8 +1,9 @@
 #include "runtime/ini_file.h"
 
+#include <algorithm>
 #include <optional>
 #include <unistd.h>
-#include <vector>
+#include <utility>
 
 #include "runtime/codepage.h"
 #include "runtime/file_io.h"
@@ -41,87 +42,20 @@ unsigned char foldByte(unsigned char c) {
   }
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (foldByte(static_cast<unsigned char>(a[i])) != foldByte(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
+// The name as it is matched: every letter in lower case.
+std::string folded(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
+  return out;
 }
 
-// One line of the file: [begin, end) is its text without CR LF or LF,
-// next the start of the following line (the file size after the last one).
-struct Line {
-  enum class Kind { Other, Section, Key };
-  size_t begin = 0, end = 0, next = 0;
-  Kind kind = Kind::Other;
-  std::string_view name;  // section name or key name, trimmed
-  size_t eq = 0;          // position of "=" in a key line
-  bool blank = false;
-};
-
-std::vector<Line> splitLines(std::string_view text) {
-  std::vector<Line> lines;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    Line line;
-    line.begin = pos;
-    const size_t lf = text.find('\n', pos);
-    line.next = lf == std::string_view::npos ? text.size() : lf + 1;
-    line.end = lf == std::string_view::npos ? text.size() : lf;
-    if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
-    pos = line.next;
-
-    const std::string_view body = text.substr(line.begin, line.end - line.begin);
-    const std::string_view content = trim(body);
-    line.blank = content.empty();
-    if (!content.empty() && content.front() == '[') {
-      const size_t close = content.rfind(']');
-      if (close != std::string_view::npos && close > 0) {
-        line.kind = Line::Kind::Section;
-        line.name = trim(content.substr(1, close - 1));
-        lines.push_back(line);
-        continue;
-      }
-    }
-    if (!content.empty() && content.front() != ';') {
-      const size_t eq = body.find('=');
-      if (eq != std::string_view::npos) {
-        line.kind = Line::Kind::Key;
-        line.eq = line.begin + eq;
-        line.name = trim(body.substr(0, eq));
-      }
-    }
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-// Where a key stands: the index of its section line (or none), and of its
-// key line (or none). The first section and the first key of a name count.
-struct Place {
-  std::optional<size_t> section;
-  std::optional<size_t> key;
-  size_t lastNonBlank = 0;  // last non-blank line of the section
-};
-
-Place locate(const std::vector<Line>& lines, std::string_view section, std::string_view key) {
-  Place place;
-  size_t i = 0;
-  for (; i < lines.size(); ++i) {
-    if (lines[i].kind == Line::Kind::Section && sameName(lines[i].name, section)) break;
-  }
-  if (i == lines.size()) return place;
-  place.section = i;
-  place.lastNonBlank = i;
-  for (size_t j = i + 1; j < lines.size() && lines[j].kind != Line::Kind::Section; ++j) {
-    if (!lines[j].blank) place.lastNonBlank = j;
-    if (!place.key && lines[j].kind == Line::Kind::Key && sameName(lines[j].name, key)) {
-      place.key = j;
-    }
-  }
-  return place;
+// The index of a key: its section's folded name, a LF (which no name
+// holds) and its own folded name.
+std::string keyId(std::string_view foldedSection, std::string_view key) {
+  std::string id(foldedSection);
+  id += '\n';
+  id += folded(key);
+  return id;
 }
 
 // A name or value to be written: in the code page, cut at a NUL, and with
@@ -132,13 +66,6 @@ std::string forFile(std::string_view utf8) {
     if (c == '\r' || c == '\n') c = ' ';
   }
   return s;
-}
-
-// The line break that must come before text added at position next, the end
-// of a line: none when the line has its LF, else what completes it.
-std::string_view breakAfter(std::string_view text, size_t next) {
-  if (next == 0 || text[next - 1] == '\n') return "";
-  return text[next - 1] == '\r' ? "\n" : "\r\n";
 }
 
 // A key name that reads back as itself: an "=" would end the name early, and
@@ -165,28 +92,24 @@ std::string readDefault(std::string_view defaultValue) {
   return cp1252::toUtf8(s);
 }
 
-}  // namespace
+// The line break that must come before a line added at the end of text:
+// none when its last line has its LF, else what completes it.
+std::string_view breakBefore(std::string_view text) {
+  if (text.empty() || text.back() == '\n') return "";
+  return text.back() == '\r' ? "\n" : "\r\n";
+}
 
-std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::string_view defaultValue) {
-  const std::optional<std::string> text = readWholeFile(file);
-  if (!text) return readDefault(defaultValue);
-  const std::string sectionName = forFile(section);
-  const std::string keyName = forFile(key);
-  const std::vector<Line> lines = splitLines(*text);
-  const Place place = locate(lines, trim(sectionName), trim(keyName));
-  if (!place.key) return readDefault(defaultValue);
-
-  const Line& line = lines[*place.key];
-  std::string_view value =
-      trim(std::string_view(*text).substr(line.eq + 1, line.end - line.eq - 1));
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
+// A value as a read gives it from its raw text in the file: without the
+// blanks at its ends and one pair of enclosing quotation marks, up to a
+// NUL, at most kMaxValue characters, a CR alone as the blank it is written
+// as.
+std::string valueRead(std::string_view raw) {
+  std::string_view value = trim(raw);
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
     value = value.substr(1, value.size() - 2);
   }
   value = untilNul(value);
   if (value.size() > kMaxValue) value = value.substr(0, kMaxValue);
-  // A CR alone inside a line reads as the blank it is written as.
   std::string bytes(value);
   for (char& c : bytes) {
     if (c == '\r') c = ' ';
@@ -194,37 +117,159 @@ std::string read(const std::filesystem::path& file, std::string_view section, st
   return cp1252::toUtf8(bytes);
 }
 
-namespace {
+}  // namespace
 
-// Writes one key into the text of a file, as write() does to the file.
-void apply(std::string& text, const Entry& entry) {
-  const std::string sectionText = forFile(entry.section);
-  const std::string keyText = forFile(entry.key);
-  const std::string_view sectionName = trim(sectionText);
-  const std::string_view keyName = trim(keyText);
-  const std::string valueText = valueForFile(entry.value);
+// One pass over the lines. A section line is "[" name "]" (up to its last
+// "]"); only the first section of a name counts, and in it the first key
+// of a name. A key line is one with "=" that is no comment (";").
+Document::Document(std::string bytes) : text_(std::move(bytes)) {
+  const std::string_view text(text_);
+  bool inSection = false;  // in the first section of its name
+  std::string sectionName;  // folded
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t lf = text.find('\n', pos);
+    const std::size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+    std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+    if (end > pos && text[end - 1] == '\r') --end;
+    const std::size_t begin = pos;
+    pos = next;
 
-  const std::vector<Line> lines = splitLines(text);
-  const Place place = locate(lines, sectionName, keyName);
-  const std::string keyLine = std::string(keyName) + "=" + valueText;
-
-  if (place.key) {
-    // Keep the key as spelled in the file and the blanks after "=".
-    const Line& line = lines[*place.key];
-    size_t start = line.eq + 1;
-    while (start < line.end && isBlank(text[start])) ++start;
-    text.replace(start, line.end - start, valueText);
-  } else if (place.section) {
-    const Line& last = lines[place.lastNonBlank];
-    const std::string insert = std::string(breakAfter(text, last.next)) + keyLine + "\r\n";
-    text.insert(last.next, insert);
-  } else {
-    text += breakAfter(text, text.size());
-    text += "[" + std::string(sectionName) + "]\r\n" + keyLine + "\r\n";
+    const std::string_view body = text.substr(begin, end - begin);
+    const std::string_view content = trim(body);
+    if (content.empty()) continue;
+    if (content.front() == '[') {
+      const std::size_t close = content.rfind(']');
+      if (close != std::string_view::npos && close > 0) {
+        sectionName = folded(trim(content.substr(1, close - 1)));
+        inSection = sectionIndex_.try_emplace(sectionName, sections_.size()).second;
+        if (inSection) sections_.push_back(Section{next, false, {}});
+        continue;
+      }
+    }
+    if (!inSection) continue;
+    sections_.back().insertAt = next;  // its last non-blank line so far
+    if (content.front() == ';') continue;
+    const std::size_t eq = body.find('=');
+    if (eq == std::string_view::npos) continue;
+    if (keyIndex_.try_emplace(keyId(sectionName, trim(body.substr(0, eq))), KeyPlace{false, keyLines_.size()}).second) {
+      keyLines_.push_back(KeyLine{begin + eq, end, false, {}});
+    }
   }
 }
 
-}  // namespace
+std::string_view Document::valueOf(const KeyPlace& place) const {
+  if (place.added) return addedKeys_[place.index].value;
+  const KeyLine& line = keyLines_[place.index];
+  if (line.written) return line.value;
+  return std::string_view(text_).substr(line.eq + 1, line.end - line.eq - 1);
+}
+
+std::string Document::read(std::string_view section, std::string_view key, std::string_view defaultValue) const {
+  const auto it = keyIndex_.find(keyId(folded(trim(forFile(section))), trim(forFile(key))));
+  if (it == keyIndex_.end()) return readDefault(defaultValue);
+  return valueRead(valueOf(it->second));
+}
+
+bool Document::hasSection(std::string_view section) const {
+  return sectionIndex_.contains(folded(trim(forFile(section))));
+}
+
+bool Document::write(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string keyText = forFile(key);
+  const std::string_view keyName = trim(keyText);
+  if (!keyFitsTheFormat(keyName)) return false;
+  const std::string sectionText = forFile(section);
+  const std::string_view sectionName = trim(sectionText);
+  const std::string sectionId = folded(sectionName);
+  std::string valueText = valueForFile(value);
+
+  const auto [it, isNew] = keyIndex_.try_emplace(keyId(sectionId, keyName), KeyPlace{true, addedKeys_.size()});
+  if (!isNew) {
+    if (it->second.added) {
+      addedKeys_[it->second.index].value = std::move(valueText);
+    } else {
+      KeyLine& line = keyLines_[it->second.index];
+      if (!line.written) writtenLines_.push_back(it->second.index);
+      line.written = true;
+      line.value = std::move(valueText);
+    }
+    return true;
+  }
+  const auto [section_, sectionIsNew] = sectionIndex_.try_emplace(sectionId, sections_.size());
+  if (sectionIsNew) sections_.push_back(Section{text_.size(), true, std::string(sectionName)});
+  addedKeys_.push_back(AddedKey{section_->second, std::string(keyName), std::move(valueText)});
+  return true;
+}
+
+// The text copied with its written values in place and the added keys
+// after their sections' last non-blank lines; the added sections follow at
+// the end, each with its keys, in the order they were added.
+std::string Document::bytes() const {
+  struct Edit {
+    std::size_t at;       // where it goes in the text
+    std::size_t until;    // what of the text it replaces ends here
+    std::size_t order;    // keys added at one place keep their order
+    bool addedKey;        // a key line, else a value written in place
+    std::string_view name, value;
+  };
+  std::vector<Edit> edits;
+  edits.reserve(writtenLines_.size() + addedKeys_.size());
+  for (std::size_t i : writtenLines_) {
+    const KeyLine& line = keyLines_[i];
+    std::size_t start = line.eq + 1;
+    while (start < line.end && isBlank(text_[start])) ++start;
+    edits.push_back(Edit{start, line.end, 0, false, {}, line.value});
+  }
+  for (std::size_t i = 0; i < addedKeys_.size(); ++i) {
+    const Section& section = sections_[addedKeys_[i].section];
+    if (!section.added) edits.push_back(Edit{section.insertAt, section.insertAt, i, true, addedKeys_[i].name, addedKeys_[i].value});
+  }
+  std::sort(edits.begin(), edits.end(),
+            [](const Edit& a, const Edit& b) { return a.at != b.at ? a.at < b.at : a.order < b.order; });
+
+  std::string out;
+  out.reserve(text_.size() + 64 * (edits.size() + addedKeys_.size()));
+  std::size_t copied = 0;
+  for (const Edit& edit : edits) {
+    out.append(text_, copied, edit.at - copied);
+    copied = edit.until;
+    if (!edit.addedKey) {
+      out += edit.value;
+      continue;
+    }
+    out += breakBefore(out);
+    out.append(edit.name).append("=").append(edit.value).append("\r\n");
+  }
+  out.append(text_, copied);
+
+  for (std::size_t s = 0; s < sections_.size(); ++s) {
+    if (!sections_[s].added) continue;
+    out += breakBefore(out);
+    out.append("[").append(sections_[s].name).append("]\r\n");
+    for (const AddedKey& key : addedKeys_) {
+      if (key.section == s) out.append(key.name).append("=").append(key.value).append("\r\n");
+    }
+  }
+  return out;
+}
+
+Loaded load(const std::filesystem::path& file) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(file, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return Loaded{Found::Missing, {}};
+  if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(file, ec) > kMaxFileBytes && !ec) {
+    return Loaded{Found::TooLarge, {}};
+  }
+  std::optional<std::string> text = readWholeFile(file, kMaxFileBytes);
+  if (!text) return Loaded{Found::Unreadable, {}};
+  return Loaded{Found::Text, Document(std::move(*text))};
+}
+
+std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view defaultValue) {
+  return load(file).document.read(section, key, defaultValue);
+}
 
 bool write(const std::filesystem::path& file, std::string_view section, std::string_view key,
            std::string_view value) {
@@ -232,12 +277,16 @@ bool write(const std::filesystem::path& file, std::string_view section, std::str
   return write(file, std::span<const Entry>(&entry, 1));
 }
 
+// The one read-modify-write of a file (updateFile, under its folder's lock):
+// read, split and changed in memory, then replaced.
 bool write(const std::filesystem::path& file, std::span<const Entry> entries) {
   for (const Entry& entry : entries) {
     if (!keyFitsTheFormat(trim(forFile(entry.key)))) return false;
   }
-  return updateFile(file, kNoSizeLimit, [&](std::string& text) {
-    for (const Entry& entry : entries) apply(text, entry);
+  return updateFile(file, kMaxFileBytes, [&](std::string& text) {
+    Document document(std::move(text));
+    for (const Entry& entry : entries) document.write(entry.section, entry.key, entry.value);
+    text = document.bytes();
   }, ::geteuid());
 }
 

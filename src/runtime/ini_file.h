@@ -15,13 +15,86 @@
 //   of quotation marks, is written in double quotes, so that it reads back
 //   as written;
 // - file contents are Windows-1252, the strings here UTF-8;
-// - every write goes to a temporary file that is renamed over the target.
+// - every write goes to a temporary file that is renamed over the target;
+// - a file of more than 16 MB is not read: reading gives the defaults,
+//   writing into it fails and leaves it as it is.
+// A file is read and split into its sections and keys once (a Document);
+// the keys are then looked up and written in memory, and the file is
+// replaced once.
+#include <cstddef>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace mirl::rt::ini {
+
+// The largest file that is read.
+inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+
+// The text of a file with every key line found, and the writes made since.
+class Document {
+ public:
+  // An empty file.
+  Document() = default;
+  // The bytes of a file (Windows-1252).
+  explicit Document(std::string bytes);
+
+  std::string read(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+  bool hasSection(std::string_view section) const;
+  // Writes the key as write() below writes it into a file. False, with
+  // nothing changed, for a key name that a key line cannot hold.
+  bool write(std::string_view section, std::string_view key, std::string_view value);
+  // The bytes of the file with every write made.
+  std::string bytes() const;
+
+ private:
+  // Where a key stands: a key line of the text, or a key added since.
+  struct KeyPlace {
+    bool added = false;
+    std::size_t index = 0;
+  };
+  struct KeyLine {
+    std::size_t eq = 0, end = 0;  // "=" and the end of the line's text
+    bool written = false;
+    std::string value;            // as it goes into the file, once written
+  };
+  struct AddedKey {
+    std::size_t section = 0;
+    std::string name, value;      // as they go into the file
+  };
+  // A section: where keys added to it go in the text (after its last
+  // non-blank line), or, for a section added since, its name.
+  struct Section {
+    std::size_t insertAt = 0;
+    bool added = false;
+    std::string name;
+  };
+
+  std::string_view valueOf(const KeyPlace& place) const;
+
+  std::string text_;
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name
+  std::unordered_map<std::string, KeyPlace> keyIndex_;          // folded "section\nkey"
+  std::vector<KeyLine> keyLines_;
+  std::vector<AddedKey> addedKeys_;
+  std::vector<std::size_t> writtenLines_;  // key lines written, in any order
+};
+
+// What reading a file found.
+enum class Found { Text, Missing, Unreadable, TooLarge };
+
+struct Loaded {
+  Found found = Found::Missing;
+  Document document;  // empty unless found is Text
+};
+
+// The file read and split once: missing, unreadable (a folder, no
+// permission, no regular file) and too large are told apart.
+Loaded load(const std::filesystem::path& file);
 
 std::string read(const std::filesystem::path& file, std::string_view section,
                  std::string_view key, std::string_view defaultValue);
@@ -39,9 +112,9 @@ struct Entry {
   std::string_view value;
 };
 
-// Writes the keys in order, as that many single writes would, but replaces
-// the file once: either every key is written or the file is unchanged
-// (false; also when one of the key names is refused).
+// Writes the keys in order, as that many single writes would, but reads and
+// replaces the file once: either every key is written or the file is
+// unchanged (false; also when one of the key names is refused).
 bool write(const std::filesystem::path& file, std::span<const Entry> entries);
 
 }  // namespace mirl::rt::ini

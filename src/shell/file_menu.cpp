@@ -6,7 +6,7 @@
 
 #include "context/app.h"
 #include "model/refresh.h"
-#include "runtime/file_io.h"
+#include "runtime/ini_file.h"
 #include "shell/session.h"
 #include "support/dialogs.h"
 #include "support/file_name.h"
@@ -33,17 +33,17 @@ std::string startPlace(App& app, std::string_view lastPath) {
 void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
   const std::string file = Dialog_Oeffnen(app, kImportFilter, startPlace(app, reg::kImportFilePath));
   if (file.empty()) return;
-  rememberPath(app, reg::kImportFilePath, file);
-  // A file gone since it was chosen loads nothing; one that is there and
-  // cannot be read is reported.
-  if (!rt::readWholeFile(file)) {
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-      reportReadFailure(app);
-    }
+  // A file gone since it was chosen loads nothing. One that cannot be read
+  // (or is too large), and one that holds no section of a session file,
+  // is reported and changes nothing, not even the last path.
+  const rt::ini::Loaded loaded = rt::ini::load(file);
+  if (loaded.found == rt::ini::Found::Missing) return;
+  if (loaded.found != rt::ini::Found::Text || !holdsSession(app, loaded.document)) {
+    reportReadFailure(app);
     return;
   }
-  Session_Laden(app, file);
+  rememberPath(app, reg::kImportFilePath, file);
+  Session_Laden(app, loaded);
   Anzeige_Aktualisieren(app);
   Statusleiste_Text(app, app.texts[Msg::Msg_Import_Status_Ok]);
 }

@@ -47,7 +47,13 @@ void frm_Main_Form_Load(App& app) {
   Mengenauswahl_Fuellen(app);
   Aromen_Tabelle_Standardwerte(app.flavours);
   Sprache_Deutsch_Laden(app);
-  Session_Laden(app, sessionFile(app));
+  const rt::ini::Loaded session = rt::ini::load(sessionFile(app));
+  app.sessionFileTooLarge = session.found == rt::ini::Found::TooLarge;
+  if (app.sessionFileTooLarge) {
+    std::cerr << "mirlfumarix: the session file " << sessionFile(app).string()
+              << " is larger than 16 MB and is not read\n";
+  }
+  Session_Laden(app, session);
   app.model.Viskositaet_PG = 60.0;
   app.model.Viskositaet_VG = 1480.0;
   app.model.Viskositaet_Wasser = 1.0;
@@ -63,7 +69,7 @@ void frm_Main_Form_Unload(App& app, int&) {
   // Every window's placement goes into the registry store in one rewrite.
   const rt::RegistryStore::Batch oneSave(app.registry());
   const std::filesystem::path session = sessionFile(app);
-  if (!Session_Speichern(app, session)) {
+  if (!keepDamagedSessionFile(app) || !Session_Speichern(app, session)) {
     reportSaveFailure(app);
     std::cerr << "mirlfumarix: the session could not be saved to " << session.string() << "\n";
   }

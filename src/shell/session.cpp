@@ -1,9 +1,9 @@
 #include "shell/session.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "context/app.h"
-#include "runtime/file_io.h"
 #include "shell/language_menu.h"
 #include "shell/session_fields.h"
 #include "support/ini_access.h"
@@ -12,8 +12,8 @@ namespace mirl {
 
 namespace {
 
-void load(const SessionField& field, const std::filesystem::path& file) {
-  applyFieldValue(field, INI_Lesen(file, field.section, field.key, field.readDefault));
+void load(const SessionField& field, const rt::ini::Document& file) {
+  applyFieldValue(field, file.read(field.section, field.key, field.readDefault));
 }
 
 // The language the marks ask for (German unless only English is checked),
@@ -28,6 +28,27 @@ void applyLoadedLanguage(App& app) {
 
 std::filesystem::path sessionFile(const App& app) { return app.programFolder() / "LastSession.ini"; }
 
+bool holdsSession(App& app, const rt::ini::Document& file) {
+  const std::vector<SessionField> fields = sessionFields(app.main(), app.flavours);
+  return std::any_of(fields.begin(), fields.end(),
+                     [&](const SessionField& field) { return file.hasSection(field.section); });
+}
+
+std::filesystem::path damagedSessionFile(const App& app) {
+  std::filesystem::path kept = sessionFile(app);
+  kept += ".damaged";
+  return kept;
+}
+
+bool keepDamagedSessionFile(App& app) {
+  if (!app.sessionFileTooLarge) return true;
+  std::error_code ec;
+  std::filesystem::rename(sessionFile(app), damagedSessionFile(app), ec);
+  if (ec && ec != std::errc::no_such_file_or_directory) return false;
+  app.sessionFileTooLarge = false;
+  return true;
+}
+
 bool Session_Speichern(App& app, const std::filesystem::path& file) {
   const std::vector<SessionField> fields = sessionFields(app.main(), app.flavours);
   std::vector<std::string> values;
@@ -40,7 +61,11 @@ bool Session_Speichern(App& app, const std::filesystem::path& file) {
   return writeIniKeys(file, keys);
 }
 
-void Session_Laden(App& app, const std::filesystem::path& file) {
+void Session_Laden(App& app, const std::filesystem::path& file) { Session_Laden(app, rt::ini::load(file)); }
+
+void Session_Laden(App& app, const rt::ini::Loaded& loaded) {
+  const bool fileRead = loaded.found == rt::ini::Found::Text;
+  const rt::ini::Document& file = loaded.document;
   FrmMain& f = app.main();
   const std::vector<SessionField> fields = sessionFields(f, app.flavours);
 
@@ -63,7 +88,6 @@ void Session_Laden(App& app, const std::filesystem::path& file) {
   // The bases, the flavour rows, the target and the flavour table. Without
   // a session file the table keeps the values it holds (its defaults at
   // start-up): a missing key of a file reads as 0, a flavour of nothing.
-  const bool fileRead = rt::readWholeFile(file).has_value();
   for (const SessionField& field : fields) {
     if (field.section == kSectionGlobal || field.control == f.chk_AllAromaProzent) continue;
     if (field.section == kSectionTable && !fileRead) continue;

@@ -6,6 +6,8 @@
 // shut-down; the file menu imports and exports the same format.
 #include <filesystem>
 
+#include "runtime/ini_file.h"
+
 namespace mirl {
 class App;
 
@@ -17,9 +19,24 @@ std::filesystem::path sessionFile(const App& app);
 // written; it is then left as it was.
 bool Session_Speichern(App& app, const std::filesystem::path& file);
 
-// Reads every key, a missing one as its default, and gives it to its
-// control or table field; the controls react as they do to the user. Runs
-// no master refresh of its own: the caller does.
+// Reads every key of the file read (once, by rt::ini::load), a missing one
+// as its default, and gives it to its control or table field; the controls
+// react as they do to the user. A file that could not be read (missing,
+// unreadable, too large) counts as none: every key takes its default but
+// the flavour table keeps the values it holds. Runs no master refresh of
+// its own: the caller does.
+void Session_Laden(App& app, const rt::ini::Loaded& file);
 void Session_Laden(App& app, const std::filesystem::path& file);
+
+// Whether the file holds at least one of the session file's sections.
+bool holdsSession(App& app, const rt::ini::Document& file);
+
+// "LastSession.ini.damaged" beside the session file.
+std::filesystem::path damagedSessionFile(const App& app);
+
+// A session file found too large to read at start-up is moved aside to
+// damagedSessionFile before the session is saved over it. False when it
+// could not be moved (it stays, and saving over it fails).
+bool keepDamagedSessionFile(App& app);
 
 }  // namespace mirl

@@ -1,12 +1,17 @@
 // What the scenarios cannot hold: the whole session file of a designed
 // window byte for byte (every key's section, name, place and value form),
-// and lines of a megabyte.
+// lines of a megabyte, and files of 16 MB.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "context/app.h"
+#include "flavours/flavour_files.h"
+#include "flavours/frm_aromen.h"
+#include "runtime/ini_file.h"
+#include "shell/file_menu.h"
 #include "shell/session.h"
 #include "testkit/test_app.h"
 
@@ -48,6 +53,52 @@ TEST(SessionFile, MegabyteLinesLoadAndSaveStably) {
   Session_Laden(t.app(), first);
   ASSERT_TRUE(Session_Speichern(t.app(), second));
   EXPECT_EQ(bytesOf(first), bytesOf(second));
+}
+
+// A file of more than 16 MB is not read. At start-up it is a first start
+// and kept beside the session file when the exit saves; an import of one
+// and a flavour list of one are refused as unreadable and change nothing.
+// A file of exactly 16 MB is read.
+TEST(SessionFile, FilesAbove16MegabytesAreNotRead) {
+  namespace fs = std::filesystem;
+  const std::string head = "[Berechnung]\r\nBerechnung_Menge=250\r\n";
+  testkit::TestApp t(false, false);
+  const fs::path session = sessionFile(t.app());
+  {
+    std::ofstream out(session, std::ios::binary);
+    out << head;
+  }
+  fs::resize_file(session, rt::ini::kMaxFileBytes + 1);
+  t.app().start();
+  EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
+  EXPECT_EQ(t.main().basis[VPG_Basis].txt_Wasser_Prozent->Text(), "100");
+  EXPECT_EQ(t.app().flavours.Aromen_Tabelle[1].A, 100);
+  t.restart();
+  EXPECT_EQ(fs::file_size(damagedSessionFile(t.app())), rt::ini::kMaxFileBytes + 1);
+  EXPECT_EQ(rt::ini::read(session, "Berechnung", "Berechnung_Menge", ""), "77");
+  EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
+
+  const fs::path large = damagedSessionFile(t.app());
+  frmAromen(t.app()).txt_Name->setText("Sommer");
+  t.host().queueDialogAnswer(large.string());
+  t.host().queueMessageBoxAnswer(rt::mb::Ok);
+  frm_Main_mnu_Datei_Oeffnen_Click(t.app());
+  t.host().queueDialogAnswer(large.string());
+  t.host().queueMessageBoxAnswer(rt::mb::Ok);
+  frm_Aromen_btn_All_Laden_Click(t.app());
+  ASSERT_EQ(t.host().boxes.size(), 2u);
+  for (const auto& box : t.host().boxes) EXPECT_EQ(box.prompt, "Die Datei konnte nicht gelesen werden.");
+  EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
+  EXPECT_EQ(frmAromen(t.app()).txt_Name->Text(), "Sommer");
+
+  const fs::path exact = t.folder() / "exact.ini";
+  {
+    std::ofstream out(exact, std::ios::binary);
+    out << head << std::string(rt::ini::kMaxFileBytes - head.size(), '\n');
+  }
+  t.host().queueDialogAnswer(exact.string());
+  frm_Main_mnu_Datei_Oeffnen_Click(t.app());
+  EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "250");
 }
 
 }  // namespace
