@@ -30,11 +30,11 @@ ConvResult refuseTooMuchFlavour(App& app) {
 // ends open, 100 itself excluded).
 bool nicotineWindow(double x) { return (x > 99.96 && x < 100) || (x > 100 && x < 100.04); }
 
-void roundPercents(double& PG, double& VG, double& W, double& S) {
-  PG = r2(PG);
-  VG = r2(VG);
-  W = r2(W);
-  S = r2(S);
+void roundPercents(Composition& t) {
+  t.PG = r2(t.PG);
+  t.VG = r2(t.VG);
+  t.W = r2(t.W);
+  t.S = r2(t.S);
 }
 
 // Sets the strength to what the other parts leave of 100 %; a negative
@@ -78,50 +78,45 @@ double outNicotine(double N, double F, double brought) {
 }  // namespace
 
 ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
-  double& N = t.N;
-  double& PG = t.PG;
-  double& VG = t.VG;
-  double& W = t.W;
-  double& S = t.S;
   if (F == 0) return {};
   if (F > 99) return refuseTooMuchFlavour(app);
 
   // PG, VG, water and other, always in this order; the nicotine goes
   // before or after them depending on the option.
   auto sharesIn = [&] {
-    PG = inPercent(PG, F, Summe_Aromen_PG(app));
-    VG = inPercent(VG, F, Summe_Aromen_VG(app));
-    W = inPercent(W, F, Summe_Aromen_Wasser(app));
-    S = inPercent(S, F, Summe_Aromen_Sonst(app));
+    t.PG = inPercent(t.PG, F, Summe_Aromen_PG(app));
+    t.VG = inPercent(t.VG, F, Summe_Aromen_VG(app));
+    t.W = inPercent(t.W, F, Summe_Aromen_Wasser(app));
+    t.S = inPercent(t.S, F, Summe_Aromen_Sonst(app));
   };
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
-    if (r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    if (r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
       result = refuse(app, "AH-1", Msg::Msg_AH1_Text, Msg::Msg_AH1_Titel, Msg::Msg_AH1_Status);
     } else {
-      N = inNicotine(N, F, Summe_Aromen_N(app));
+      t.N = inNicotine(t.N, F, Summe_Aromen_N(app));
       sharesIn();
     }
   } else {
-    Rundungsfehler_Ausgleichen(PG, VG, W, S, 0);
-    if (r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, 0);
+    if (r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
       result = refuse(app, "AH-2", Msg::Msg_AH2_Text, Msg::Msg_AH2_Titel, Msg::Msg_AH2_Status);
     } else {
       sharesIn();
-      N = inNicotine(N, F, Summe_Aromen_N(app));
+      t.N = inNicotine(t.N, F, Summe_Aromen_N(app));
     }
   }
 
   // Final compensation, also after a refused check.
   bool compensated = false;
   if (withNicotine) {
-    const double x = r2(r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) + r2(N / 10));
-    if (nicotineWindow(x)) compensated = nicotineTakesRest(N, r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S));
-  } else if (r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    const double x = r2(r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) + r2(t.N / 10));
+    if (nicotineWindow(x)) compensated = nicotineTakesRest(t.N, r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S));
+  } else if (r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
     for (int pass = 0; pass < 2; ++pass) {
-      if (Rundungsfehler_Ausgleichen(PG, VG, W, S, r2(B))) compensated = true;
-      roundPercents(PG, VG, W, S);
+      if (Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, r2(B))) compensated = true;
+      roundPercents(t);
     }
   }
   // The hint only when a value was adjusted, and never over a refusal.
@@ -130,56 +125,51 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
 }
 
 ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, int k, bool previous) {
-  double& N = t.N;
-  double& PG = t.PG;
-  double& VG = t.VG;
-  double& W = t.W;
-  double& S = t.S;
   if (F == 0) return {};
   if (F > 99) return refuseTooMuchFlavour(app);
 
   const Contributions& c = previous ? kPrevious : kBeforeClick;
   auto sharesOut = [&] {
-    PG = outPercent(PG, F, c.PG(app, F, k));
-    VG = outPercent(VG, F, c.VG(app, F, k));
-    W = outPercent(W, F, c.W(app, F, k));
-    S = outPercent(S, F, c.S(app, F, k));
+    t.PG = outPercent(t.PG, F, c.PG(app, F, k));
+    t.VG = outPercent(t.VG, F, c.VG(app, F, k));
+    t.W = outPercent(t.W, F, c.W(app, F, k));
+    t.S = outPercent(t.S, F, c.S(app, F, k));
   };
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
-    if (r2(B) + r2(N / 10) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    if (r2(B) + r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
       result = refuse(app, "AE-1", Msg::Msg_AE1_Text, Msg::Msg_AE1_Titel, Msg::Msg_AE1_Status);
     } else {
-      N = outNicotine(N, F, c.N(app, F, k));
+      t.N = outNicotine(t.N, F, c.N(app, F, k));
       sharesOut();
     }
   } else {
-    Rundungsfehler_Ausgleichen(PG, VG, W, S, r2(B));
-    if (r2(B) + r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+    Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, r2(B));
+    if (r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
       result = refuse(app, "AE-2", Msg::Msg_AE2_Text, Msg::Msg_AE2_Titel, Msg::Msg_AE2_Status);
     } else {
       sharesOut();
-      N = outNicotine(N, F, c.N(app, F, k));
+      t.N = outNicotine(t.N, F, c.N(app, F, k));
     }
   }
 
   // Final compensation, also after a refused check.
   bool compensated = false;
   if (withNicotine) {
-    const double x = r2(r2(PG) + r2(VG) + r2(W) + r2(S) + r2(N / 10));
-    if (nicotineWindow(x)) compensated = nicotineTakesRest(N, r2(PG) + r2(VG) + r2(W) + r2(S));
-    roundPercents(PG, VG, W, S);
-    N = r1(N);
+    const double x = r2(r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) + r2(t.N / 10));
+    if (nicotineWindow(x)) compensated = nicotineTakesRest(t.N, r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S));
+    roundPercents(t);
+    t.N = r1(t.N);
     for (int pass = 0; pass < 2; ++pass) {
-      Rundungsfehler_Ausgleichen(PG, VG, W, S, N / 10);
-      roundPercents(PG, VG, W, S);
-      N = r1(N);
+      Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, t.N / 10);
+      roundPercents(t);
+      t.N = r1(t.N);
     }
-  } else if (r2(PG) + r2(VG) + r2(W) + r2(S) != 100) {
+  } else if (r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
     for (int pass = 0; pass < 2; ++pass) {
-      if (Rundungsfehler_Ausgleichen(PG, VG, W, S, 0)) compensated = true;
-      roundPercents(PG, VG, W, S);
+      if (Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, 0)) compensated = true;
+      roundPercents(t);
     }
   }
   if (compensated && !result.refused()) Statusleiste_Text(app, app.texts[Msg::Msg_AE_Rundung_Status]);
