@@ -153,19 +153,13 @@ TEST(UpdateFile, TwoProcessesUpdatingOneFileKeepEachOthersChanges) {
   TempFolder dir;
   const auto file = dir / "shared.ini";
   constexpr int kEach = 40;
-  const auto appendMany = [&](char mark) {
+  EXPECT_TRUE(mirl::rttest::inTwoProcesses([&](const std::string& who) {
     for (int i = 0; i < kEach; ++i) {
-      if (!mirl::rt::updateFile(file, mirl::rt::kNoSizeLimit, [&](std::string& c) { c += mark; }, ::geteuid()))
+      if (!mirl::rt::updateFile(file, mirl::rt::kNoSizeLimit, [&](std::string& c) { c += who[0]; }, ::geteuid()))
         return false;
     }
     return true;
-  };
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(appendMany('c') ? 0 : 1);
-  EXPECT_TRUE(appendMany('p'));
-  int status = -1;
-  ::waitpid(child, &status, 0);
-  EXPECT_EQ(status, 0);
+  }));
   const std::string content = readBytes(file);
   EXPECT_EQ(std::count(content.begin(), content.end(), 'c'), kEach);
   EXPECT_EQ(std::count(content.begin(), content.end(), 'p'), kEach);

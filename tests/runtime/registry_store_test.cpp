@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "runtime/temp_folder.h"  // tests/runtime
 
@@ -313,19 +311,13 @@ TEST_F(Registry, TwoRunningInstancesKeepEachOthersChanges) {
   // Two processes writing at the same time: the lock of the folder makes
   // each read-modify-write one step, so no value is lost.
   constexpr int kEach = 60;
-  const auto writeMany = [&](const std::string& prefix) {
+  EXPECT_TRUE(mirl::rttest::inTwoProcesses([&](const std::string& who) {
     RegistryStore store(file);
     for (int i = 0; i < kEach; ++i) {
-      if (!store.writeValue("K", prefix + std::to_string(i), dword(i))) return false;
+      if (!store.writeValue("K", who + std::to_string(i), dword(i))) return false;
     }
     return true;
-  };
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(writeMany("child") ? 0 : 1);
-  EXPECT_TRUE(writeMany("parent"));
-  int status = -1;
-  ::waitpid(child, &status, 0);
-  EXPECT_EQ(status, 0);
+  }));
   RegistryStore after(file);
   for (int i = 0; i < kEach; ++i) {
     EXPECT_TRUE(after.readValue("K", "child" + std::to_string(i))) << i;

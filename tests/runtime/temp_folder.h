@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -53,6 +54,18 @@ class TempFolder {
 inline void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+// Runs the work at the same time in a child process ("child") and in this
+// one ("parent"); true when both succeeded.
+template <typename Work>
+bool inTwoProcesses(const Work& work) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(work(std::string("child")) ? 0 : 1);
+  const bool parent = work(std::string("parent"));
+  int status = -1;
+  ::waitpid(child, &status, 0);
+  return parent && status == 0;
 }
 
 inline std::string readBytes(const std::filesystem::path& file) {
