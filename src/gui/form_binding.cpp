@@ -408,6 +408,7 @@ void FormBinding::syncWindowVisible() {
       window_.showMinimized();
       break;
     case rt::WindowState::Normal:
+      shownNormal_ = true;
       fitWindow();
       // The window system tells the real frame only once the window is
       // there; it is fitted again then.
@@ -421,7 +422,24 @@ void FormBinding::syncWindowVisible() {
 void FormBinding::refitOnceFramed() {
   if (!refitPending_ || !reportedFrame(window_)) return;
   refitPending_ = false;
+  if (replace_) {
+    // Placed while the frame of the maximised or minimised window applied.
+    Syncing s(syncing_);
+    window_.move(*replace_);
+    replace_.reset();
+  }
   fitWindow();
+}
+
+void FormBinding::placeFirstRestore() {
+  if (shownNormal_) return;
+  shownNormal_ = true;
+  const QPoint at(form_.Left() / kTwips, form_.Top() / kTwips);
+  window_.resize(openingSize(window_));
+  window_.move(at);
+  fitWindow();
+  replace_ = at;
+  refitPending_ = true;
 }
 
 void FormBinding::fitWindow() {
@@ -442,7 +460,9 @@ void FormBinding::syncWindowGeometry() {
   Qt::WindowStates want = Qt::WindowNoState;
   if (form_.windowState() == rt::WindowState::Maximized) want = Qt::WindowMaximized;
   if (form_.windowState() == rt::WindowState::Minimized) want = Qt::WindowMinimized;
-  if (want == Qt::WindowNoState) {
+  // The form's place is the one of the restored window: also where a window
+  // about to be maximised or minimised comes back to.
+  if (want == Qt::WindowNoState || !(window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
     const QPoint at(form_.Left() / kTwips, form_.Top() / kTwips);
     if (window_.pos() != at) window_.move(at);
   }

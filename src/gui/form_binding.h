@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -120,6 +121,10 @@ class FormBinding : public QObject, public rt::FormObserver {
   // Keeps the window within its screen's available area.
   void fitWindow();
   void refitOnceFramed();
+  // The user restored the window from maximised or minimised: when it has
+  // never been on screen in its normal state, it gets its designed size at
+  // the form's place (the window system knows neither).
+  void placeFirstRestore();
   // Tells the form where the window is and how large (not when maximised
   // or minimised).
   void reportPlacement();
@@ -168,6 +173,11 @@ class FormBinding : public QObject, public rt::FormObserver {
   // window system has told its frame.
   bool sized_ = false;
   bool refitPending_ = false;
+  // The window has been on screen in its normal state (not only maximised
+  // or minimised).
+  bool shownNormal_ = false;
+  // Where the window goes once framed after its first restore.
+  std::optional<QPoint> replace_;
   std::vector<SavedCursor> savedCursors_;
 };
 

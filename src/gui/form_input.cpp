@@ -180,6 +180,10 @@ bool FormBinding::filterWindowEvent(QEvent* e) {
         form_.setWindowState(st & Qt::WindowMinimized   ? rt::WindowState::Minimized
                              : st & Qt::WindowMaximized ? rt::WindowState::Maximized
                                                         : rt::WindowState::Normal);
+        const Qt::WindowStates iconOrFull = Qt::WindowMaximized | Qt::WindowMinimized;
+        if (!(st & iconOrFull) && (static_cast<QWindowStateChangeEvent*>(e)->oldState() & iconOrFull)) {
+          placeFirstRestore();
+        }
       }
       return false;
     case QEvent::ShortcutOverride:

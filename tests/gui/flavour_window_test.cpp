@@ -139,14 +139,31 @@ TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
   EXPECT_EQ(QApplication::activeWindow(), &w);
 }
 
-TEST_F(FlavourWindowTest, StoredMaximisedStateOnlyWhenShown) {
-  // The state read at the hidden load waits for the menu.
-  form().storedMaximised = true;
-  EXPECT_EQ(shown(), nullptr);
-  open();
-  ASSERT_NE(shown(), nullptr);
-  EXPECT_TRUE(shown()->isMaximized());
-  EXPECT_EQ(form().windowState(), rt::WindowState::Maximized);
+TEST_F(FlavourWindowTest, StoredStatesOnlyWhenShownAndRestoredAtTheStoredPlace) {
+  for (bool maximised : {true, false}) {
+    // Loaded hidden, as at the start-up (again after the first round).
+    frmAromen(app());
+    const QPoint stored(form().Left() / 15, form().Top() / 15);
+    ASSERT_NE(stored.y(), 0);
+    // The state read at the hidden load waits for the menu.
+    form().storedMaximised = maximised;
+    form().storedMinimised = !maximised;
+    EXPECT_EQ(shown(), nullptr);
+    open();
+    ASSERT_NE(shown(), nullptr);
+    FlavourWindow& w = *shown();
+    EXPECT_EQ(w.isMaximized(), maximised);
+    EXPECT_EQ(w.isMinimized(), !maximised);
+    EXPECT_EQ(form().windowState(), maximised ? rt::WindowState::Maximized : rt::WindowState::Minimized);
+    // Restored by the user: its designed size at the stored place, as far
+    // as the screen has room.
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form().windowState(), rt::WindowState::Normal);
+    EXPECT_EQ(w.geometry(), designedAt(w, stored)) << maximised;
+    ASSERT_TRUE(w.close());
+    QApplication::processEvents();
+  }
 }
 
 }  // namespace

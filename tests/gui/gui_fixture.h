@@ -5,17 +5,27 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gui/main_window.h"
+#include "gui/window_fit.h"
 #include "testkit/test_app.h"
 
 namespace mirl::gui::testing {
 
 using Log = std::vector<std::string>;
+
+// Where a window restored to the place `at` stands: its designed size,
+// kept within its screen.
+inline QRect designedAt(const QWidget& w, QPoint at) {
+  const QMargins frame = frameOf(w);
+  const QRect designed(at + QPoint(frame.left(), frame.top()), openingSize(w));
+  return fittedGeometry(designed, frame, w.screen()->availableGeometry());
+}
 
 // The program's red as the light theme shows it: darkened to read well.
 inline bool drawnRed(const QColor& c) { return c.red() > 150 && c.green() == 0 && c.blue() == 0; }

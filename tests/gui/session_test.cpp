@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "context/app.h"
 #include "gui_fixture.h"
@@ -44,7 +46,11 @@ TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
   EXPECT_TRUE(win().isMaximized());
   win().showNormal();
   QApplication::processEvents();
-  EXPECT_EQ(win().pos(), QPoint(200, 120));
+  // At its place with its designed size (as far as the screen has room):
+  // a scroll bar only where the screen is too small.
+  EXPECT_EQ(win().geometry(), designedAt(win(), QPoint(200, 120)));
+  auto* area = qobject_cast<QScrollArea*>(win().centralWidget());
+  EXPECT_EQ(area->horizontalScrollBar()->isVisible(), area->widget()->width() > area->viewport()->width());
 }
 
 }  // namespace
