@@ -59,10 +59,9 @@ void Aromen_Fenster_Aktualisieren(App& app) {
   for (FlavourWindowRow& r : f.row) {
     Eingabe_Pruefen_Nikotin(*r.txt_N);
     for (rt::TextBox* t : {r.txt_Aroma, r.txt_PG, r.txt_VG, r.txt_W, r.txt_S}) Eingabe_Pruefen_Prozent(*t);
-    // Prices are normalised as amounts here. A price that the main window
-    // shows grouped ("1.234,50") is the same price here, not "0".
-    r.txt_Preis->setText(withoutPriceGroups(r.txt_Preis->Text()));
-    Eingabe_Pruefen_Menge(*r.txt_Preis);
+    // The price is left as it stands, as the main window's refresh leaves
+    // it: opening and closing the window keep a price of any size and
+    // decimals. Leaving the field or loading a file normalises it.
     Eingabe_Pruefen_Prozent(*r.txt_Aroma_in_Basis);
   }
   Aromen_Zeilen_Freigabe_Aktualisieren(app);

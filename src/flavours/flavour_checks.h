@@ -15,6 +15,9 @@ class App;
 // to two decimals. parts: A, N, PG, VG, W, S.
 double compositionSum(const std::array<double, 6>& parts, bool nicotineInside);
 
+// The window's refresh: normalises the composition and dosage fields (the
+// prices stay as they stand until their field is left), enables the rows
+// and marks the checks' faults.
 void Aromen_Fenster_Aktualisieren(App& app);
 void Aroma_Zeile_Freigeben(App& app, bool enabled, int k);
 void Aromen_Zeilen_Freigabe_Aktualisieren(App& app);

@@ -12,6 +12,7 @@
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_exchange.h"
 #include "flavours/frm_aromen.h"
+#include "model/validators.h"
 #include "runtime/ini_file.h"
 #include "runtime/host.h"
 #include "runtime/number.h"
@@ -37,13 +38,13 @@ constexpr std::string_view kFlagKey = "UnFuckingFassbar";
 constexpr std::string_view kFlagDefault = "0";
 
 // What a key of a row holds.
-enum class Field { Text, PriceList, Tick, Flag };
+enum class Field { Text, Price, PriceList, Tick, Flag };
 
 struct FileKey {
   std::string_view key;
   std::string_view readDefault;
   Field field;
-  rt::TextBox* FlavourWindowRow::*text = nullptr;  // for Field::Text
+  rt::TextBox* FlavourWindowRow::*text = nullptr;  // for Field::Text and Field::Price
 };
 
 constexpr FileKey kName{"txt_Bezeichnung", "", Field::Text, &FlavourWindowRow::txt_Bezeichnung};
@@ -54,7 +55,7 @@ constexpr FileKey kPG{"txt_PG", "0", Field::Text, &FlavourWindowRow::txt_PG};
 constexpr FileKey kVG{"txt_VG", "0", Field::Text, &FlavourWindowRow::txt_VG};
 constexpr FileKey kW{"txt_W", "0", Field::Text, &FlavourWindowRow::txt_W};
 constexpr FileKey kS{"txt_S", "0", Field::Text, &FlavourWindowRow::txt_S};
-constexpr FileKey kPrice{"txt_Preis", "0", Field::Text, &FlavourWindowRow::txt_Preis};
+constexpr FileKey kPrice{"txt_Preis", "0", Field::Price, &FlavourWindowRow::txt_Preis};
 constexpr FileKey kPriceList{"cbo_Preis", "1", Field::PriceList};
 constexpr FileKey kTick{"chk_Activate", "0", Field::Tick};
 constexpr FileKey kDose{"Dosis", "0", Field::Text, &FlavourWindowRow::txt_Aroma_in_Basis};
@@ -85,6 +86,7 @@ bool flagValue(std::string_view text) { return rt::num::toBool(text).value_or(fa
 std::string written(App& app, const FlavourWindowRow& r, const FileKey& key) {
   switch (key.field) {
     case Field::Text:
+    case Field::Price:
       return (r.*key.text)->Text();
     case Field::PriceList:
       return std::to_string(r.cbo_Preis->ListIndex());
@@ -104,6 +106,11 @@ void readInto(FlavourWindowRow& r, const FileKey& key, const std::string& value,
   switch (key.field) {
     case Field::Text:
       (r.*key.text)->setText(value);
+      return;
+    case Field::Price:
+      // Read as a price typed into the field.
+      (r.*key.text)->setText(value);
+      checkFlavourPrice(*(r.*key.text));
       return;
     case Field::PriceList:
       if (const auto i = rt::num::toInt16(value); i && *i >= -1 && *i < r.cbo_Preis->ListCount()) {

@@ -13,6 +13,7 @@
 #include "flavours/frm_aromen.h"
 #include "model/model_wiring.h"
 #include "model/refresh.h"
+#include "model/validators.h"
 #include "runtime/host.h"
 #include "support/window_placement.h"
 
@@ -86,7 +87,10 @@ void frm_Aromen_Form_Unload(App& app, int& cancel) {
     return;
   }
   // A value typed and closed with the close box is normalised and checked
-  // before the labels are scanned.
+  // before the labels are scanned; a price typed there as on leaving it.
+  for (FlavourWindowRow& r : f.row) {
+    if (f.focused() == r.txt_Preis) checkFlavourPrice(*r.txt_Preis);
+  }
   Aromen_Fenster_Aktualisieren(app);
   if (Aromen_Fehler_Vorhanden(app)) {
     if (app.host().messageBox(kFaultQuestion, rt::mb::YesNo, kFaultTitle) != rt::mb::Yes) {
@@ -119,8 +123,14 @@ void wireFlavourWindow(App& app) {
   f.btn_Reset_All->onClick = [&app] { frm_Aromen_btn_Reset_All_Click(app); };
   f.btn_Reset_Dosierung->onClick = [&app] { frm_Aromen_btn_Reset_Dosierung_Click(app); };
   for (rt::TextBox* t : textFields(f)) {
+    // The refresh leaves prices as they stand; leaving a price field shows
+    // its price form.
+    const bool price = t->name() == "txt_Preis";
     t->onGotFocus = [&app, t] { selectOnFocus(app, *t); };
-    t->onLostFocus = [&app] { Aromen_Fenster_Aktualisieren(app); };
+    t->onLostFocus = [&app, t, price] {
+      if (price) checkFlavourPrice(*t);
+      Aromen_Fenster_Aktualisieren(app);
+    };
   }
 }
 

@@ -82,7 +82,7 @@ void wireModelHandlers(App& app) {
   for (int k : kFlavourRowNumbers) {
     rt::TextBox* t = f.aroma[k].txt_Aroma_Preis;
     t->onValidate = [&app, t](bool& /*cancel*/) {
-      t->setText(Zahl_Formatieren_Preis(t->Text()));
+      checkFlavourPrice(*t);
       Anzeige_Aktualisieren(app);
     };
   }

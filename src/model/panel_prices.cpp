@@ -49,8 +49,9 @@ double ingredientsPrice(FrmMain& f) {
     if (r.chk_Aroma->Value() == 0) continue;
     // The refresh leaves the flavour price as it stands (only leaving the
     // field normalises it); it counts with the value its normalised form
-    // has, as every other price does ("2.5" is 2,50, "-3" is 3,00).
-    auto price = rt::num::parse(Zahl_Formatieren_Preis(r.txt_Aroma_Preis->Text()));
+    // has, every decimal included ("2.5" is 2,50, "-3" is 3,00, "0,0296"
+    // stays).
+    auto price = rt::num::parse(flavourPriceText(r.txt_Aroma_Preis->Text()));
     auto term = ingredientPrice(price, fieldNumber(*r.txt_Aroma_Menge_ml),
                                 r.cbo_Aroma_Preis_Menge->selectedItemData());
     if (term) live::assignFinite(p, p + *term);

@@ -1,5 +1,8 @@
 #include "model/validators.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "runtime/number.h"
 
 namespace mirl {
@@ -55,6 +58,14 @@ std::string withoutFullStops(std::string_view s) {
   return out;
 }
 
+// A price in the grouped form the price pattern writes ("1.234,50") without
+// its group stops ("1234,50"); any other text as it is.
+std::string withoutPriceGroups(std::string_view text) {
+  const std::string_view trimmed = trimSpaces(text);
+  if (isGroupedPrice(trimmed)) return withoutFullStops(trimmed);
+  return std::string(text);
+}
+
 std::string formatCuttingComma(std::string_view s, std::string_view pattern, bool cutTrailingComma) {
   std::string out = rt::num::formatText(s, pattern);
   if (cutTrailingComma && !out.empty() && out.back() == ',') out.pop_back();
@@ -70,13 +81,23 @@ std::string normalise(std::string_view text, std::string_view pattern, bool cutT
   return std::string(trimSpaces(s));
 }
 
-// Writes the normalised text back when it is a number above `low` (or from
-// `low` on, when lowIncluded) up to and including `high`, else "0".
+// True when the normalised text is a number above `low` (or from `low` on,
+// when lowIncluded) up to and including `high`.
+bool inRange(const std::string& normalised, double low, bool lowIncluded, double high) {
+  auto x = rt::num::parse(normalised);
+  return x && (lowIncluded ? *x >= low : *x > low) && *x <= high;
+}
+
+// Writes the normalised text back when it is in range, else "0".
 void validate(rt::TextBox& box, const std::string& normalised, double low, bool lowIncluded,
               double high) {
-  auto x = rt::num::parse(normalised);
-  bool inRange = x && (lowIncluded ? *x >= low : *x > low) && *x <= high;
-  box.setText(inRange ? normalised : "0");
+  box.setText(inRange(normalised, low, lowIncluded, high) ? normalised : "0");
+}
+
+// The digits after the last comma of a text of digits and commas.
+std::size_t decimalsOf(std::string_view digits) {
+  const std::size_t comma = digits.rfind(',');
+  return comma == std::string_view::npos ? 0 : digits.size() - comma - 1;
 }
 
 }  // namespace
@@ -89,16 +110,16 @@ std::string Zahl_Formatieren_1Stelle(std::string_view text) {
   return normalise(text, "#####0.#", true);
 }
 
-std::string withoutPriceGroups(std::string_view text) {
-  const std::string_view trimmed = trimSpaces(text);
-  if (isGroupedPrice(trimmed)) return withoutFullStops(trimmed);
-  return std::string(text);
-}
-
 std::string Zahl_Formatieren_Preis(std::string_view text) {
   // A price shown with group separators ("1.234,50") must read back as the
   // same price; everywhere else a "." is taken as a decimal comma.
   return normalise(withoutPriceGroups(text), "#,###0.00", false);
+}
+
+std::string flavourPriceText(std::string_view text) {
+  const std::string ungrouped = withoutPriceGroups(text);
+  const std::size_t decimals = std::max<std::size_t>(2, decimalsOf(keepDigitsAndComma(trimSpaces(ungrouped))));
+  return normalise(ungrouped, "#,###0." + std::string(decimals, '0'), false);
 }
 
 void Eingabe_Pruefen_Prozent(rt::TextBox& box) {
@@ -119,6 +140,11 @@ void Eingabe_Pruefen_Menge(rt::TextBox& box) {
 
 void Eingabe_Pruefen_Aroma_ml(rt::TextBox& box) {
   validate(box, Zahl_Formatieren_2Stellen(box.Text()), 0, false, 9999);
+}
+
+void checkFlavourPrice(rt::TextBox& box) {
+  const std::string shown = flavourPriceText(box.Text());
+  box.setText(inRange(shown, 0, true, 77777) ? shown : "0,00");
 }
 
 }  // namespace mirl

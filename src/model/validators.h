@@ -14,9 +14,12 @@ namespace mirl {
 std::string Zahl_Formatieren_2Stellen(std::string_view text);  // "#####0.##"
 std::string Zahl_Formatieren_1Stelle(std::string_view text);   // "#####0.#"
 std::string Zahl_Formatieren_Preis(std::string_view text);     // "#,###0.00"
-// A price in the grouped form the price pattern writes ("1.234,50") without
-// its group stops ("1234,50"); any other text as it is.
-std::string withoutPriceGroups(std::string_view text);
+
+// A flavour price in price form with grouping and every decimal it was
+// typed with, at least two ("2.5" -> "2,50", "0,0296" stays, "1234.5" ->
+// "1.234,50"); a grouped price ("1.234,50") keeps its value. No range: the
+// value counted for a price field as it stands.
+std::string flavourPriceText(std::string_view text);
 
 // Validators: each writes the box's text back in every case.
 void Eingabe_Pruefen_Prozent(rt::TextBox& box);   // above 0, up to 100
@@ -24,5 +27,8 @@ void Eingabe_Pruefen_Nikotin(rt::TextBox& box);   // above 0, up to 100
 void Eingabe_Pruefen_Preis(rt::TextBox& box);     // 0 up to 77 777
 void Eingabe_Pruefen_Menge(rt::TextBox& box);     // above 0, up to 99999
 void Eingabe_Pruefen_Aroma_ml(rt::TextBox& box);  // above 0, up to 9999
+// A flavour price field left by the user or read from a flavour file:
+// flavourPriceText from 0 up to 77 777, anything else "0,00".
+void checkFlavourPrice(rt::TextBox& box);
 
 }  // namespace mirl

@@ -48,8 +48,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(box.Text() == result);
   }
 
-  const std::string shown = mirl::Zahl_Formatieren_Preis(text);
-  check(mirl::rt::num::parse(mirl::Zahl_Formatieren_Preis(shown)) == mirl::rt::num::parse(shown));
-  check(mirl::Zahl_Formatieren_Preis(shown) == shown);
+  // A flavour price counts with the value of its normalised form; once left
+  // it shows a price from 0 to 77 777 or "0,00", counts as it shows and
+  // stays so.
+  box.setText(text);
+  mirl::checkFlavourPrice(box);
+  const std::string shown = box.Text();
+  const auto value = mirl::rt::num::parse(shown);
+  check(value.has_value() && *value >= 0 && *value <= 77777);
+  check(shown == "0,00" || value == mirl::rt::num::parse(mirl::flavourPriceText(text)));
+  check(mirl::rt::num::parse(mirl::flavourPriceText(shown)) == value);
+  mirl::checkFlavourPrice(box);
+  check(box.Text() == shown);
   return 0;
 }

@@ -155,11 +155,13 @@ TEST_F(LiveTest, FlavourPriceCountsAsItsNormalisedValueAndKeepsItsText) {
   main().aroma[2].cbo_Aroma_Preis_Menge->setListIndex(k1ml);
   flavour(3, "1");
   main().aroma[3].txt_Aroma_Preis->setText("teuer");  // no number: adds nothing
+  flavour(4, "40");
+  main().aroma[4].txt_Aroma_Preis->setText("0,0296");  // every decimal counts
   main().cbo_Preis_Live->setListIndex(k100ml);
   analyse();
-  // 2,50 × 4 + 3,00 × 2 = 16 for 7 ml.
-  EXPECT_EQ(main().txt_Live_Preis_Summe->Text(), "16,00");
-  EXPECT_EQ(main().txt_Live_Preis->Text(), "228,57");
+  // 2,50 × 4 + 3,00 × 2 + 0,0296 × 40 = 17,184 for 47 ml (not 17,20).
+  EXPECT_EQ(main().txt_Live_Preis_Summe->Text(), "17,18");
+  EXPECT_EQ(main().txt_Live_Preis->Text(), "36,56");
   EXPECT_EQ(main().aroma[1].txt_Aroma_Preis->Text(), "2.5");
   EXPECT_EQ(main().aroma[2].txt_Aroma_Preis->Text(), "-3");
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/form.h"
+#include "runtime/number.h"
 
 namespace mirl {
 namespace {
@@ -122,6 +123,34 @@ TEST(Validators, NormalisedTextIsStableOnASecondPass) {
       EXPECT_EQ(after(run, once), once) << name << ": " << entered;
     }
   }
+}
+
+TEST(Validators, FlavourPriceKeepsEveryDecimalTyped) {
+  expectRows("Aromapreis", checkFlavourPrice,
+             {{"2.5", "2,50"},
+              {"0,0296", "0,0296"},
+              {"0,04435", "0,04435"},
+              {"1234.5", "1.234,50"},
+              {"1.234,50", "1.234,50"},
+              {"12.345,6789", "12.345,6789"},
+              {"0,0300", "0,0300"},
+              {"-3", "3,00"},
+              {"4,99 EUR", "4,99"},
+              {"12,", "12,00"},
+              {"77777", "77.777,00"},
+              {"77777,0001", "0,00"},
+              {"123456", "0,00"},
+              {"abc", "0,00"},
+              {"", "0,00"},
+              {"1,2,3", "0,00"}});
+  // Counted as shown, and shown the same after the next pass.
+  for (const char* entered : {"0,0296", "1234.5", "12.345,6789", "2.5"}) {
+    const std::string shown = after(checkFlavourPrice, entered);
+    EXPECT_EQ(rt::num::parse(flavourPriceText(entered)), rt::num::parse(shown)) << entered;
+    EXPECT_EQ(after(checkFlavourPrice, shown), shown) << entered;
+  }
+  // A field as it stands counts without the range.
+  EXPECT_EQ(flavourPriceText("123456,789"), "123.456,789");
 }
 
 TEST(PriceGroupSeparator, GroupedPriceKeepsItsValue) {
