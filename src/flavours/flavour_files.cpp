@@ -64,16 +64,17 @@ constexpr FileKey kDose{"Dosis", "0", Field::Text, &FlavourWindowRow::txt_Aroma_
 constexpr std::array kSingleFileKeys = {kName, kFlag, kA, kN, kPG, kVG, kW, kS, kPrice, kPriceList};
 constexpr std::array kListRowKeys = {kName, kA, kN, kPG, kVG, kW, kS, kPrice, kPriceList, kTick, kDose};
 
-// The two file kinds: dialog filter and the registry values of their last
-// paths.
+// The two file kinds: dialog filter, the extension a name chosen to save
+// gets, and the registry values of their last paths.
 struct FileKind {
   std::string_view filter;
+  std::string_view extension;
   std::string_view importPath;
   std::string_view exportPath;
 };
-constexpr FileKind kSingleFile{"MirlAromazusammenstellungs-Datei (*.MirlAroma)|*.MirlAroma;",
+constexpr FileKind kSingleFile{"MirlAromazusammenstellungs-Datei (*.MirlAroma)|*.MirlAroma;", "MirlAroma",
                                reg::kFlavourImportPath, reg::kFlavourExportPath};
-constexpr FileKind kListFile{"MirlAromazusammenstellungs-Datei (*.MirlAromen)|*.MirlAromen;",
+constexpr FileKind kListFile{"MirlAromazusammenstellungs-Datei (*.MirlAromen)|*.MirlAromen;", "MirlAromen",
                              reg::kFlavourListImportPath, reg::kFlavourListExportPath};
 
 std::string rowSection(int k) { return std::string(kListHead) + std::to_string(k) + "_"; }
@@ -144,7 +145,7 @@ class KeyWriter {
 void saveWithDialog(App& app, const FileKind& kind, std::string_view name,
                     const std::function<bool(const fs::path&)>& write) {
   const std::string start = dialogStartPath(app, kind.exportPath, kFlavourFolder);
-  const std::string path = Dialog_Speichern(app, kind.filter, "", start, proposedSaveName(name));
+  const std::string path = Dialog_Speichern(app, kind.filter, kind.extension, start, proposedSaveName(name));
   if (path.empty()) return;
   rememberPath(app, kind.exportPath, path);
   if (!write(path)) {

@@ -162,8 +162,9 @@ std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  // The name is taken as typed: nothing is appended.
-  dialog.setDefaultSuffix(QString());
+  // A name without a "." gets the extension; the dialog asks about
+  // overwriting the completed name.
+  dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
   QStringList filters;
   for (const auto& [description, patterns] : request.filters) filters << fileFilter(description, patterns);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);

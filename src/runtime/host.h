@@ -39,6 +39,9 @@ struct FileDialogRequest {
   std::string startPath;
   // File name proposed in the name box (save only).
   std::string proposedName;
+  // Added, after a ".", to a name chosen without a "." in it (save only;
+  // nothing when empty).
+  std::string defaultExtension;
 };
 
 class Host {
@@ -48,8 +51,8 @@ class Host {
   // mb::Yes or mb::No.
   virtual int messageBox(const std::string& prompt, int style, const std::string& title) = 0;
   // Returns the full path chosen, or "" when cancelled. An open dialog
-  // returns only a file that exists; a save dialog asks before it
-  // overwrites and appends nothing to the name.
+  // returns only a file that exists; a save dialog completes the name with
+  // the default extension and asks before it overwrites the completed name.
   virtual std::string fileDialog(const FileDialogRequest& request) = 0;
   // One pass of the message loop: handle pending user input. A host may
   // skip the real work when it ran only a moment ago.

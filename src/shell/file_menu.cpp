@@ -22,6 +22,7 @@ namespace {
 
 constexpr std::string_view kImportFilter = "Unterstütztes Format (*.ini)|*.ini;";
 constexpr std::string_view kExportFilter = "Initialitionsdatei (*.ini)|*.ini;";
+constexpr std::string_view kExportExtension = "ini";
 // Where a session dialog starts: the last file of its kind or, when there is
 // none, the folder "Kochbuch".
 std::string startPlace(App& app, std::string_view lastPath) {
@@ -50,7 +51,7 @@ void frm_Main_mnu_Datei_Oeffnen_Click(App& app) {
 
 void frm_Main_mnu_Datei_Speichern_Unter_Click(App& app) {
   const std::string proposal = proposedSaveName(app.main().txt_Berechnung_Zusammenstellung->Text());
-  const std::string file = Dialog_Speichern(app, kExportFilter, "", startPlace(app, reg::kExportFilePath), proposal);
+  const std::string file = Dialog_Speichern(app, kExportFilter, kExportExtension, startPlace(app, reg::kExportFilePath), proposal);
   if (file.empty()) {
     Statusleiste_Text(app, app.texts[Msg::Msg_Speichern_Status_Abbruch]);
     return;

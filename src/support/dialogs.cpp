@@ -72,6 +72,16 @@ std::string proposedFileName(std::string_view name) {
   return out;
 }
 
+// The path chosen with the extension added when its file name has no "."
+// (the rule of the platform's dialog, which asks about the completed name).
+std::string withExtension(std::string path, std::string_view extension) {
+  if (path.empty() || extension.empty()) return path;
+  const size_t slash = path.find_last_of('/');
+  const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+  if (name.empty() || name.find('.') != std::string_view::npos) return path;
+  return path + "." + std::string(extension);
+}
+
 }  // namespace
 
 std::string Filter_Umwandeln(std::string_view filter) {
@@ -96,7 +106,7 @@ std::string Dialog_Oeffnen(App& app, std::string_view filter, std::string_view s
   return path;
 }
 
-std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view /*defaultExtension*/,
+std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view defaultExtension,
                              std::string_view startPath, std::string_view proposedName) {
   rt::FileDialogRequest request;
   request.kind = rt::FileDialogRequest::Kind::Save;
@@ -104,7 +114,8 @@ std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view
   request.filters = filterPairs(filter);
   request.startPath = std::string(startPath);
   request.proposedName = proposedFileName(proposedName);
-  return fromBuffer(app.host().fileDialog(request));
+  request.defaultExtension = std::string(defaultExtension);
+  return withExtension(fromBuffer(app.host().fileDialog(request)), defaultExtension);
 }
 
 }  // namespace mirl

@@ -128,12 +128,15 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   save.filters = {{"Initialitionsdatei (*.ini)", "*.ini;"}};
   save.startPath = dir.filePath(QStringLiteral("Kochbuch")).toStdString();
   save.proposedName = "Mein Rezept";
+  save.defaultExtension = "ini";
   host.fileDialog(save);
   EXPECT_EQ(mode, QFileDialog::AcceptSave);
   EXPECT_EQ(fileMode, QFileDialog::AnyFile);
   EXPECT_EQ(folder, dir.filePath(QStringLiteral("Kochbuch")));
-  EXPECT_EQ(selected, QStringLiteral("Mein Rezept"));
-  EXPECT_TRUE(suffix.isEmpty());
+  // The name the dialog gives back, and asks about overwriting, is the
+  // completed one.
+  EXPECT_EQ(selected, QStringLiteral("Mein Rezept.ini"));
+  EXPECT_EQ(suffix, QStringLiteral("ini"));
   EXPECT_TRUE(confirmsOverwrite);
 
   // A folder that does not exist yet: the nearest one above it.
