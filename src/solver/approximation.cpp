@@ -68,8 +68,8 @@ class NearGrid {
       mix = GridMixer::shares(all);
     }
     Vorschlag_Datensatz candidate;
-    for (int s = 0; s < kBaseSlots; ++s) candidate(s + 1) = rec_[s].Menge;
-    candidate(15) = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
+    for (int s = 0; s < kBaseSlots; ++s) candidate.baseAmount(s) = rec_[s].Menge;
+    candidate.score() = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
     Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
   }
 
@@ -160,7 +160,7 @@ bool Annaeherung_Suche_V1(App& app, GridMixing mixing) {
   // The insertion fills the places from the front: the proposals are the
   // places up to the first empty one.
   int filled = 0;
-  while (filled < kNearPlaces && st.Vorschlagsliste[filled](15) != 0) ++filled;
+  while (filled < kNearPlaces && st.Vorschlagsliste[filled].score() != 0) ++filled;
 
   w.ProgressBar1->setVisible(false);
   st.Vorschlag_Letzter_Index = filled - 1;

@@ -15,12 +15,6 @@ namespace mirl {
 
 namespace {
 
-// Block fields: base slot s (0..5) is field s + 1, flavour k (1..7) field 7 + k.
-inline double& baseAmount(Vorschlag_Datensatz& b, int s) { return b(s + 1); }
-inline double baseAmount(const Vorschlag_Datensatz& b, int s) { return b(s + 1); }
-inline double& flavourAmount(Vorschlag_Datensatz& b, int k) { return b(7 + k); }
-inline double flavourAmount(const Vorschlag_Datensatz& b, int k) { return b(7 + k); }
-
 // True when the field holds a number equal to value.
 bool fieldEquals(const rt::TextBox& box, double value) {
   auto v = fieldNumber(box);
@@ -106,8 +100,8 @@ bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const Fl
   double R = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
     if (r.b[s].n > 0 && r.b[s].n == r.nMax) {
-      baseAmount(a, s) = nT / r.b[s].n * T;
-      R = T - baseAmount(a, s) - F;
+      a.baseAmount(s) = nT / r.b[s].n * T;
+      R = T - a.baseAmount(s) - F;
       break;
     }
   }
@@ -120,8 +114,8 @@ bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const Fl
     const int s = candidateSlot(r, &BaseValues::p, r.pBest);
     if (s == kBaseSlots) return false;
     const double p = r.b[s].p;
-    baseAmount(a, s) = T / p * pT - (U - F) / p * r.pNic - FPG / 100 + baseAmount(a, s);
-    P = P + baseAmount(a, s);
+    a.baseAmount(s) = T / p * pT - (U - F) / p * r.pNic - FPG / 100 + a.baseAmount(s);
+    P = P + a.baseAmount(s);
   }
 
   if (r.vBest > 0) {
@@ -129,8 +123,8 @@ bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const Fl
     const int s = candidateSlot(r, &BaseValues::v, r.vBest);
     if (s == kBaseSlots) return false;
     const double v = r.b[s].v;
-    baseAmount(a, s) = T / v * vT - (U - F) / v * r.vNic - FVG / 100 + baseAmount(a, s);
-    U = U + baseAmount(a, s) + P;
+    a.baseAmount(s) = T / v * vT - (U - F) / v * r.vNic - FVG / 100 + a.baseAmount(s);
+    U = U + a.baseAmount(s) + P;
   } else {
     U = U + P;
   }
@@ -140,7 +134,7 @@ bool solveBases(const Roles& r, const FlavourRows<double>& f, double F, const Fl
     const double FW = flavourTerm(f, tab, &Aromenzusammensetzung::W);
     const int s = candidateSlot(r, &BaseValues::w, r.wBest);
     if (s == kBaseSlots) return false;
-    baseAmount(a, s) = T - U + baseAmount(a, s) - FW;
+    a.baseAmount(s) = T - U + a.baseAmount(s) - FW;
   }
   return true;
 }
@@ -162,7 +156,7 @@ bool computeAmounts(const App& app, Vorschlag_Datensatz& a) {
     for (int k : kFlavourRowNumbers) {
       if (w.aroma[k].chk_Aroma->Value() == 0) continue;
       if (auto pct = fieldNumber(*w.aroma[k].txt_Aroma_Menge)) f[k] = *pct * T / 100;
-      flavourAmount(a, k) = f[k];
+      a.flavourAmount(k) = f[k];
     }
   }
   const double F = f[1] + f[2] + f[3] + f[4] + f[5] + f[6] + f[7];
@@ -174,11 +168,11 @@ bool computeAmounts(const App& app, Vorschlag_Datensatz& a) {
 void writeAmounts(App& app, const Vorschlag_Datensatz& a) {
   FrmMain& w = app.main();
   for (int s = 0; s < kBaseSlots; ++s) {
-    if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, baseAmount(a, s));
+    if (w.basis[s].chk->Value() != 0) writeAmount(*w.basis[s].txt_Menge, a.baseAmount(s));
   }
   if (w.flavourShareInside()) {
     for (int k : kFlavourRowNumbers) {
-      if (w.aroma[k].chk_Aroma->Value() != 0) writeAmount(*w.aroma[k].txt_Aroma_Menge_ml, flavourAmount(a, k));
+      if (w.aroma[k].chk_Aroma->Value() != 0) writeAmount(*w.aroma[k].txt_Aroma_Menge_ml, a.flavourAmount(k));
     }
   }
 }
@@ -195,7 +189,7 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
   for (int s = 0; s < kBaseSlots; ++s) {
     const BaseSlot& slot = w.basis[s];
     if (slot.chk->Value() == 0) continue;
-    const double a = baseAmount(block, s);
+    const double a = block.baseAmount(s);
     add(nic, *slot.txt_mg_ml, a);
     add(pg, *slot.txt_PG_Prozent, a);
     add(vg, *slot.txt_VG_Prozent, a);
@@ -204,7 +198,7 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
   }
   for (int k : kFlavourRowNumbers) {
     if (w.aroma[k].chk_Aroma->Value() == 0) continue;
-    const double a = flavourAmount(block, k);
+    const double a = block.flavourAmount(k);
     const Aromenzusammensetzung& r = app.flavours.Aromen_Tabelle[k];
     nic = nic + r.N * a / 100;
     pg = pg + r.PG * a / 100;
@@ -225,10 +219,10 @@ void Mischung_Zusammensetzung_Berechnen(App& app, const Vorschlag_Datensatz& blo
 bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block) {
   FrmMain& w = app.main();
   for (int k : kFlavourRowNumbers) {
-    if (!settleResidue(flavourAmount(block, k))) return false;
+    if (!settleResidue(block.flavourAmount(k))) return false;
   }
   for (int s = 0; s < kBaseSlots; ++s) {
-    if (!settleResidue(baseAmount(block, s))) return false;
+    if (!settleResidue(block.baseAmount(s))) return false;
   }
   Composition mix;
   Mischung_Zusammensetzung_Berechnen(app, block, mix);
@@ -239,8 +233,8 @@ bool Schnell_Loesung_Pruefen(App& app, Vorschlag_Datensatz& block) {
     if (!fieldEquals(*target[i], mixed[i])) return false;
   }
   double sum = 0;
-  for (int k : kFlavourRowNumbers) sum = sum + flavourAmount(block, k);
-  for (int s = 0; s < kBaseSlots; ++s) sum = sum + baseAmount(block, s);
+  for (int k : kFlavourRowNumbers) sum = sum + block.flavourAmount(k);
+  for (int s = 0; s < kBaseSlots; ++s) sum = sum + block.baseAmount(s);
   // Compared as the amounts are shown: 250.00000000000003 ml are 250 ml.
   const double shown = rt::num::rounded(sum, "0.00");
   return fieldEquals(*w.txt_Berechnung_Menge, shown);

@@ -141,8 +141,8 @@ class HitGrid {
 
   void store() {
     Vorschlag_Datensatz& hit = app_.solver.Trefferliste[hits_];
-    for (int s = 0; s < kBaseSlots; ++s) hit(s + 1) = rec_[s].Menge;
-    if (auto price = price100ml(app_, rec_)) hit(7) = *price;
+    for (int s = 0; s < kBaseSlots; ++s) hit.baseAmount(s) = rec_[s].Menge;
+    if (auto price = price100ml(app_, rec_)) hit.price() = *price;
     ++hits_;
   }
 

@@ -5,7 +5,7 @@
 namespace mirl {
 
 bool insertByNearness(const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore) {
-  const double score = candidate(15);
+  const double score = candidate.score();
   if (score <= 0) return false;
   const double d = Betrag_Differenz(score, targetScore);
 
@@ -14,10 +14,10 @@ bool insertByNearness(const Vorschlag_Datensatz& candidate, ProposalList& list, 
   // candidate, no place is: the common case of a full list, decided without
   // walking it.
   const Vorschlag_Datensatz& last = list[kNearPlaces - 1];
-  if (last(15) != 0 && !(Betrag_Differenz(last(15), targetScore) > d)) return false;
+  if (last.score() != 0 && !(Betrag_Differenz(last.score(), targetScore) > d)) return false;
 
   for (int i = 0; i < kNearPlaces; ++i) {
-    const double s = list[i](15);
+    const double s = list[i].score();
     if (s == 0 || Betrag_Differenz(s, targetScore) > d) {
       for (int j = kNearPlaces - 1; j > i; --j) list[j] = list[j - 1];
       list[i] = candidate;

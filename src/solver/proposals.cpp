@@ -52,7 +52,7 @@ int sortProposalRange(ProposalList& list, int filled) {
     for (int i = 0; i <= bound; ++i) {
       auto& a = list[static_cast<size_t>(i)];
       auto& b = list[static_cast<size_t>(i + 1)];
-      if (a(7) > b(7)) std::swap(a, b);
+      if (a.price() > b.price()) std::swap(a, b);
     }
   }
 
@@ -65,9 +65,9 @@ int sortProposalRange(ProposalList& list, int filled) {
   double lastPrice = 0;
   for (int i = 0; i < filled; ++i) {
     const auto& rec = list[static_cast<size_t>(i)];
-    if (count == 0 || rec(7) > lastPrice) {
+    if (count == 0 || rec.price() > lastPrice) {
       kept[static_cast<size_t>(count)] = rec;
-      lastPrice = rec(7);
+      lastPrice = rec.price();
       ++count;
     }
   }

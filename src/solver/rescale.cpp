@@ -10,38 +10,37 @@ namespace mirl {
 namespace {
 
 void scalePlain(Vorschlag_Datensatz& rec, double M) {
-  double s = 0;
-  for (int f = 1; f <= 6; ++f) s = s + rec(f);
-  for (int f = 8; f <= 14; ++f) s = s + rec(f);
-  if (s == 0) return;
-  const double k = M / s;
-  for (int f = 1; f <= 6; ++f) rec(f) = rec(f) * k;
-  for (int f = 8; f <= 14; ++f) rec(f) = 0;
+  double sum = 0;
+  for (int s = 0; s < kBaseSlots; ++s) sum = sum + rec.baseAmount(s);
+  for (int k : kFlavourRowNumbers) sum = sum + rec.flavourAmount(k);
+  if (sum == 0) return;
+  const double factor = M / sum;
+  for (int s = 0; s < kBaseSlots; ++s) rec.baseAmount(s) = rec.baseAmount(s) * factor;
+  for (int k : kFlavourRowNumbers) rec.flavourAmount(k) = 0;
 }
 
-void scaleWithFlavours(App& app, Vorschlag_Datensatz& rec, double M, double F) {
+void scaleWithFlavours(const FrmMain& w, Vorschlag_Datensatz& rec, double M, double F) {
   // The bases make up 100 - F per cent of the mixture; with nothing left for
   // them there is no mixture, and the record's amounts stay at 0.
   if (!(100 - F > 0)) {
-    for (int f = 1; f <= 6; ++f) rec(f) = 0;
-    for (int f = 8; f <= 14; ++f) rec(f) = 0;
+    for (int s = 0; s < kBaseSlots; ++s) rec.baseAmount(s) = 0;
+    for (int k : kFlavourRowNumbers) rec.flavourAmount(k) = 0;
     return;
   }
-  double s = 0;
-  for (int f = 1; f <= 6; ++f) s = s + rec(f);
+  double sum = 0;
+  for (int s = 0; s < kBaseSlots; ++s) sum = sum + rec.baseAmount(s);
   const double q = (F * 100) / (100 - F);
-  const double grown = q * s / 100 + s;
+  const double grown = q * sum / 100 + sum;
   if (grown == 0) return;
-  const double k = M / grown;
-  for (int f = 1; f <= 6; ++f) rec(f) = rec(f) * k;
-  FrmMain& w = app.main();
-  for (int i : kFlavourRowNumbers) {
-    if (w.aroma[i].chk_Aroma->Value() != 0) {
-      if (auto pct = fieldNumber(*w.aroma[i].txt_Aroma_Menge)) {
-        rec(7 + i) = *pct * grown / 100 * k;
+  const double factor = M / grown;
+  for (int s = 0; s < kBaseSlots; ++s) rec.baseAmount(s) = rec.baseAmount(s) * factor;
+  for (int k : kFlavourRowNumbers) {
+    if (w.aroma[k].chk_Aroma->Value() != 0) {
+      if (auto pct = fieldNumber(*w.aroma[k].txt_Aroma_Menge)) {
+        rec.flavourAmount(k) = *pct * grown / 100 * factor;
       }
     } else {
-      rec(7 + i) = 0;
+      rec.flavourAmount(k) = 0;
     }
   }
 }
@@ -58,7 +57,7 @@ void Vorschlaege_Auf_Menge_Umrechnen(App& app, ProposalList& list) {
   for (int p = 0; p <= last && p < kProposalPlaces; ++p) {
     Vorschlag_Datensatz& rec = list[p];
     if (w.flavourShareTicked() && F != 0) {
-      scaleWithFlavours(app, rec, M, F);
+      scaleWithFlavours(app.main(), rec, M, F);
     } else {
       scalePlain(rec, M);
     }

@@ -44,7 +44,7 @@ class ScoreFilter {
   // complete) is certain to be no nearer to targetScore than the last place
   // of list, which is taken: its insertion would refuse it.
   bool clearlyFarther(const GridPrefix& all, const ProposalList& list, double targetScore) const {
-    const double last = list[kNearPlaces - 1](15);
+    const double last = list[kNearPlaces - 1].score();
     if (!on_ || last == 0) return false;
     // Added in pairs, as the sums lie side by side in the registers.
     const GridShares& S = all.sum;

@@ -27,7 +27,7 @@ TEST_F(Approximation, CancelEndsWithThePlacesFilledSoFar) {
   clickCalculate();
   EXPECT_EQ(passes(), 40u);
   EXPECT_EQ(st().Vorschlag_Letzter_Index, 16);
-  EXPECT_EQ(st().Vorschlagsliste[16](5), 100);
+  EXPECT_EQ(st().Vorschlagsliste[16].baseAmount(VG_Basis), 100);
   EXPECT_EQ(st().Vorschlagsliste[17], Vorschlag_Datensatz{});
   EXPECT_EQ(status(), "Berechnung nach 17 Treffern abgebrochen --- Grund: Abbruch durch Benutzer");
   EXPECT_EQ(w().lbl_TopTen->Caption(), "Vorschlag 1 / 17");
@@ -44,8 +44,8 @@ TEST_F(Approximation, EquallyNearMixturesFillTheListInTheOrderVisited) {
   Annaeherung_Suche_V1(app());
   // (0,0) scores 0 and is not placed; then (0,1) .. (0,77).
   for (int i = 0; i < 77; ++i) {
-    ASSERT_EQ(st().Vorschlagsliste[i](1), 0) << i;
-    ASSERT_DOUBLE_EQ(st().Vorschlagsliste[i](2), 100) << i;  // rescaled
+    ASSERT_EQ(st().Vorschlagsliste[i].baseAmount(PG_N_Basis), 0) << i;
+    ASSERT_DOUBLE_EQ(st().Vorschlagsliste[i].baseAmount(VG_N_Basis), 100) << i;  // rescaled
   }
 }
 
@@ -57,9 +57,9 @@ TEST_F(Approximation, IgnoresTheFlavourShareOfTheTarget) {
   w().chk_AllAromaProzent->setValueSilently(1);
   Annaeherung_Suche_V1(app());
   // Same places as without flavours; only the rescaling leaves them 10 %.
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](4) + st().Vorschlagsliste[0](5), 90);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](8), 10);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](4) * 2, st().Vorschlagsliste[0](5));
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].baseAmount(PG_Basis) + st().Vorschlagsliste[0].baseAmount(VG_Basis), 90);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].flavourAmount(1), 10);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].baseAmount(PG_Basis) * 2, st().Vorschlagsliste[0].baseAmount(VG_Basis));
 }
 
 TEST_F(Approximation, RefusesFlavoursAboveNinetyNinePercentLikeTheConversion) {

@@ -147,18 +147,18 @@ TEST_F(DirectSolution, CheckToleratesNoMoreThanTheShownPrecision) {
   threeBases();
   target("100", "6", "50", "50");
   Vorschlag_Datensatz block;
-  block(1) = 100.0 / 6;
-  block(4) = 100.0 / 3;
-  block(5) = 50;
-  block(6) = -0.0049;  // shown as "0": set to 0
+  block.baseAmount(PG_N_Basis) = 100.0 / 6;
+  block.baseAmount(PG_Basis) = 100.0 / 3;
+  block.baseAmount(VG_Basis) = 50;
+  block.baseAmount(VPG_Basis) = -0.0049;  // shown as "0": set to 0
   EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
-  EXPECT_EQ(block(6), 0);
-  block(6) = -0.005;
+  EXPECT_EQ(block.baseAmount(VPG_Basis), 0);
+  block.baseAmount(VPG_Basis) = -0.005;
   EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
-  block(6) = 0;
-  block(5) = 50.004;  // 100,004 shows as 100
+  block.baseAmount(VPG_Basis) = 0;
+  block.baseAmount(VG_Basis) = 50.004;  // 100,004 shows as 100
   EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
-  block(5) = 50.006;  // 100,01
+  block.baseAmount(VG_Basis) = 50.006;  // 100,01
   EXPECT_FALSE(Schnell_Loesung_Pruefen(app(), block));
 }
 
@@ -166,9 +166,9 @@ TEST_F(DirectSolution, CompositionIsRoundedAsShown) {
   threeBases();
   target("100", "6", "50", "50");
   Vorschlag_Datensatz block;
-  block(1) = 16.7;
-  block(4) = 33.3;
-  block(5) = 50;
+  block.baseAmount(PG_N_Basis) = 16.7;
+  block.baseAmount(PG_Basis) = 33.3;
+  block.baseAmount(VG_Basis) = 50;
   Composition mix{-1, -1, -1, -1, -1};
   Mischung_Zusammensetzung_Berechnen(app(), block, mix);
   EXPECT_EQ(mix.N, 6);  // 6,012 mg/ml to one decimal

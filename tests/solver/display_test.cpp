@@ -12,8 +12,8 @@ class Display : public SolverTest {
   void proposals(const std::vector<std::pair<double, double>>& pgVg) {
     st().Vorschlagsliste = {};
     for (size_t i = 0; i < pgVg.size(); ++i) {
-      st().Vorschlagsliste[i](1) = pgVg[i].first;
-      st().Vorschlagsliste[i](5) = pgVg[i].second;
+      st().Vorschlagsliste[i].baseAmount(PG_N_Basis) = pgVg[i].first;
+      st().Vorschlagsliste[i].baseAmount(VG_Basis) = pgVg[i].second;
     }
     st().Vorschlag_Index = 0;
     st().Vorschlag_Letzter_Index = static_cast<double>(pgVg.size()) - 1;
@@ -67,11 +67,11 @@ class Rescale : public Display {
 TEST_F(Rescale, PartsBecomeMillilitresOfTheTarget) {
   w().txt_Berechnung_Menge->setText("100");
   proposals({{1, 3}, {0, 0}});
-  st().Vorschlagsliste[0](7) = 4.5;
+  st().Vorschlagsliste[0].price() = 4.5;
   Vorschlaege_Auf_Menge_Umrechnen(app(), st().Vorschlagsliste);
-  EXPECT_EQ(st().Vorschlagsliste[0](1), 25);
-  EXPECT_EQ(st().Vorschlagsliste[0](5), 75);
-  EXPECT_EQ(st().Vorschlagsliste[0](7), 4.5);  // price untouched
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(PG_N_Basis), 25);
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(VG_Basis), 75);
+  EXPECT_EQ(st().Vorschlagsliste[0].price(), 4.5);  // price untouched
   EXPECT_EQ(st().Vorschlagsliste[1], Vorschlag_Datensatz{});
 }
 
@@ -82,10 +82,10 @@ TEST_F(Rescale, FlavourShareLeavesTheFlavoursTheirPercentage) {
   flavour(2, "7", false);  // unticked: 0 ml whatever its percentage
   proposals({{1, 3}});
   Vorschlaege_Auf_Menge_Umrechnen(app(), st().Vorschlagsliste);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](1), 22.5);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](5), 67.5);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](8), 10);
-  EXPECT_EQ(st().Vorschlagsliste[0](9), 0);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].baseAmount(PG_N_Basis), 22.5);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].baseAmount(VG_Basis), 67.5);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].flavourAmount(1), 10);
+  EXPECT_EQ(st().Vorschlagsliste[0].flavourAmount(2), 0);
 }
 
 TEST_F(Rescale, BoxTickedWithoutFlavoursIsPlain) {
@@ -94,7 +94,7 @@ TEST_F(Rescale, BoxTickedWithoutFlavoursIsPlain) {
   flavour(1, "10", false);
   proposals({{1, 3}});
   Vorschlaege_Auf_Menge_Umrechnen(app(), st().Vorschlagsliste);
-  EXPECT_EQ(st().Vorschlagsliste[0](1), 25);
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(PG_N_Basis), 25);
 }
 
 TEST_F(Rescale, FlavoursTakingEverythingLeaveNoAmounts) {
@@ -111,8 +111,8 @@ TEST_F(Rescale, TargetOfZeroTurnsEveryRecordToZero) {
   w().txt_Berechnung_Menge->setText("0");
   proposals({{1, 3}});
   Vorschlaege_Auf_Menge_Umrechnen(app(), st().Vorschlagsliste);
-  EXPECT_EQ(st().Vorschlagsliste[0](1), 0);
-  EXPECT_EQ(st().Vorschlagsliste[0](5), 0);
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(PG_N_Basis), 0);
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(VG_Basis), 0);
 }
 
 }  // namespace

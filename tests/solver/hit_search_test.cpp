@@ -23,7 +23,7 @@ TEST_F(HitSearch, UnpricedHitsStillGiveAProposal) {
   target("100", "0", "50", "50");
   clickCalculate();
   EXPECT_EQ(st().Vorschlag_Letzter_Index, 0);
-  EXPECT_EQ(st().Vorschlagsliste[0](4), 50);
+  EXPECT_EQ(st().Vorschlagsliste[0].baseAmount(PG_Basis), 50);
   EXPECT_EQ(status(), "Berechnung nach 1 Treffer abgebrochen --- Grund: Voreingestellte Berechnungstiefe erreicht");
   EXPECT_EQ(w().lbl_TopTen->Caption(), "Vorschlag 1 / 1");
 }
@@ -34,11 +34,11 @@ TEST_F(HitSearch, PriceIsReadAtTheMomentOfTheHit) {
   // After hit (1,1) (pass 781) the VG price goes up tenfold.
   atPass(1000, [&] { w().basis[VG_Basis].txt_Preis_100_ml->setText("70"); });
   clickCalculate();
-  EXPECT_DOUBLE_EQ(st().Trefferliste[0](7), 6);
-  EXPECT_DOUBLE_EQ(st().Trefferliste[1](7), 37.5);
+  EXPECT_DOUBLE_EQ(st().Trefferliste[0].price(), 6);
+  EXPECT_DOUBLE_EQ(st().Trefferliste[1].price(), 37.5);
   const int last = static_cast<int>(st().Vorschlag_Letzter_Index);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0](7), 6);
-  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[last](7), 37.5);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[0].price(), 6);
+  EXPECT_DOUBLE_EQ(st().Vorschlagsliste[last].price(), 37.5);
 }
 
 TEST_F(HitSearch, ListWithoutSelectionLeavesEveryPriceAtZero) {
@@ -46,7 +46,7 @@ TEST_F(HitSearch, ListWithoutSelectionLeavesEveryPriceAtZero) {
   target("100", "0", "50", "50");
   w().basis[PG_N_Basis].cbo_Preis->setListIndex(-1);  // an unticked slot's list
   clickCalculate();
-  for (int k = 0; k < 78; ++k) ASSERT_EQ(st().Trefferliste[k](7), 0);
+  for (int k = 0; k < 78; ++k) ASSERT_EQ(st().Trefferliste[k].price(), 0);
   EXPECT_EQ(st().Vorschlag_Letzter_Index, 0);
 }
 
@@ -79,8 +79,8 @@ TEST_F(HitSearch, ClickDuringTheLastYieldRunsTheHitEndingThenTheCancelEnding) {
   atPass(last, [&] { w().userClick(*w().btn_Berechnung); });
   clickCalculate();
   EXPECT_EQ(passes(), last);
-  EXPECT_EQ(st().Trefferliste[0](4), 501);
-  EXPECT_EQ(st().Trefferliste[0](5), 749);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 501);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(VG_Basis), 749);
   EXPECT_EQ(status(), "Berechnung nach 1 Treffer abgebrochen --- Grund: Abbruch durch Benutzer");
   EXPECT_EQ(w().basis[PG_Basis].txt_Menge->Text(), "40,08");
 }
@@ -158,13 +158,13 @@ TEST_F(HitSearch, FlavourShareRoundsTheTargetNicotineToOneDecimal) {
   messageBoxes(false);
   w().chk_AllAromaProzent->setValueSilently(1);
   Berechnung_Treffersuche(app());
-  EXPECT_EQ(st().Trefferliste[0](1), 13);
-  EXPECT_EQ(st().Trefferliste[0](4), 7);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_N_Basis), 13);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 7);
 
   w().chk_AllAromaProzent->setValueSilently(0);
   Berechnung_Treffersuche(app());
-  EXPECT_EQ(st().Trefferliste[0](1), 133);
-  EXPECT_EQ(st().Trefferliste[0](4), 67);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_N_Basis), 133);
+  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 67);
 }
 
 TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {
@@ -178,7 +178,7 @@ TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {
   messageBoxes(false);
   w().ProgressBar1->setVisible(false);
   st().Vorschlaege_Vorhanden = true;
-  st().Vorschlagsliste[0](4) = 1;
+  st().Vorschlagsliste[0].baseAmount(PG_Basis) = 1;
   app().loop().resetPasses();
   Berechnung_Treffersuche(app());
   EXPECT_EQ(passes(), 0u);

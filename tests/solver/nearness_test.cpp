@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "model/frm_main.h"
 #include "solver/nearness.h"
 
 namespace mirl {
@@ -9,17 +10,17 @@ namespace {
 
 Vorschlag_Datensatz candidate(double parts, double score) {
   Vorschlag_Datensatz c;
-  c(1) = parts;
-  c(15) = score;
+  c.baseAmount(PG_N_Basis) = parts;
+  c.score() = score;
   return c;
 }
 
 // The insertion as a plain walk over all places, without any shortcut.
 void insertByWalking(const Vorschlag_Datensatz& c, ProposalList& list, double target) {
-  if (c(15) <= 0) return;
-  const double d = Betrag_Differenz(c(15), target);
+  if (c.score() <= 0) return;
+  const double d = Betrag_Differenz(c.score(), target);
   for (int i = 0; i < kNearPlaces; ++i) {
-    if (list[i](15) == 0 || Betrag_Differenz(list[i](15), target) > d) {
+    if (list[i].score() == 0 || Betrag_Differenz(list[i].score(), target) > d) {
       Vorschlag_Datensatz carry = c;
       for (int j = i; j < kNearPlaces; ++j) std::swap(carry, list[j]);
       return;
@@ -54,11 +55,11 @@ TEST(NearList, KeepsNearestFirstAndPutsTiesAfterExistingEntries) {
   EXPECT_TRUE(insertByNearness(candidate(2, 90), l, target));   // nearer: in front
   EXPECT_TRUE(insertByNearness(candidate(3, 110), l, target));  // as near as 90: after it
   EXPECT_TRUE(insertByNearness(candidate(4, 90), l, target));   // repeat: kept, after both
-  EXPECT_EQ(l[0](1), 2);
-  EXPECT_EQ(l[1](1), 3);
-  EXPECT_EQ(l[2](1), 4);
-  EXPECT_EQ(l[3](1), 1);
-  EXPECT_EQ(l[4](15), 0);
+  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 2);
+  EXPECT_EQ(l[1].baseAmount(PG_N_Basis), 3);
+  EXPECT_EQ(l[2].baseAmount(PG_N_Basis), 4);
+  EXPECT_EQ(l[3].baseAmount(PG_N_Basis), 1);
+  EXPECT_EQ(l[4].score(), 0);
 }
 
 TEST(NearList, RefusesScoresOfZeroOrLess) {
@@ -71,22 +72,22 @@ TEST(NearList, RefusesScoresOfZeroOrLess) {
 TEST(NearList, SeventySevenPlacesThenTheFarthestDropsOut) {
   ProposalList l{};
   for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insertByNearness(candidate(i, 1000 + i), l, 1000));
-  EXPECT_EQ(l[76](1), 77);
+  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 77);
   EXPECT_EQ(l[77], Vorschlag_Datensatz{});  // place 77 is never used
 
   // As far as the last entry: not taken.
   EXPECT_FALSE(insertByNearness(candidate(99, 1077), l, 1000));
   // Nearer than all: in front, the farthest (77) drops out.
   EXPECT_TRUE(insertByNearness(candidate(0.5, 1000.5), l, 1000));
-  EXPECT_EQ(l[0](1), 0.5);
-  EXPECT_EQ(l[76](1), 76);
+  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 0.5);
+  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 76);
   EXPECT_EQ(l[77], Vorschlag_Datensatz{});
 }
 
 TEST(NearList, AllEquallyNearKeepsTheFirst77InOrder) {
   ProposalList l{};
   for (int i = 1; i <= 200; ++i) insertByNearness(candidate(i, 1480), l, 1480);
-  for (int i = 0; i < 77; ++i) EXPECT_EQ(l[i](1), i + 1);
+  for (int i = 0; i < 77; ++i) EXPECT_EQ(l[i].baseAmount(PG_N_Basis), i + 1);
 }
 
 TEST(NearList, SameResultAsWalkingEveryPlace) {

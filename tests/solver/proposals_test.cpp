@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/frm_main.h"
 #include "solver/proposals.h"
 
 namespace mirl {
@@ -9,9 +10,9 @@ namespace {
 
 Vorschlag_Datensatz hit(double parts1, double parts2, double price) {
   Vorschlag_Datensatz r;
-  r(4) = parts1;
-  r(5) = parts2;
-  r(7) = price;
+  r.baseAmount(PG_Basis) = parts1;
+  r.baseAmount(VG_Basis) = parts2;
+  r.price() = price;
   return r;
 }
 
@@ -56,7 +57,7 @@ TEST(ProposalSort, SeventyEightDistinctPricesComeOutRising) {
   for (int i = 0; i < 78; ++i) recs.push_back(hit(i, 0, (i * 37) % 78 + 1));
   auto l = listOf(recs);
   EXPECT_EQ(sortProposalRange(l, 78), 78);
-  for (int i = 0; i < 78; ++i) EXPECT_EQ(l[i](7), i + 1);
+  for (int i = 0; i < 78; ++i) EXPECT_EQ(l[i].price(), i + 1);
 }
 
 TEST(ProposalSort, NothingFilledLeavesAnEmptyList) {
