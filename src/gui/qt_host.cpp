@@ -4,10 +4,17 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
+#include <algorithm>
+#include <vector>
 
 namespace mirl::gui {
 
@@ -54,6 +61,57 @@ QString startFolder(const QString& start) {
   }
   return dir.absolutePath();
 }
+
+// Widens a file dialog, once it is laid out on screen, so that its list
+// shows the name, size, type and date columns whole (as far as the screen
+// has room).
+class ShowAllColumns : public QObject {
+ public:
+  explicit ShowAllColumns(QFileDialog& dialog) : QObject(&dialog), dialog_(dialog) {
+    dialog.installEventFilter(this);
+    // The folder's entries come in after the dialog is shown.
+    for (auto* model : dialog.findChildren<QFileSystemModel*>()) {
+      connect(model, &QFileSystemModel::directoryLoaded, this, &ShowAllColumns::widenSoon);
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (o == &dialog_ && e->type() == QEvent::Show) widenSoon();
+    return false;
+  }
+
+ private:
+  // Once the list has laid out what it shows.
+  void widenSoon() {
+    QTimer::singleShot(0, this, [this] { widen(); });
+  }
+
+  void widen() {
+    auto* tree = dialog_.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!tree || !tree->isVisible()) return;
+    const QAbstractItemView& list = *tree;
+    QHeaderView* header = tree->header();
+    std::vector<int> wanted(static_cast<std::size_t>(header->count()), 0);
+    int total = 0;
+    for (int c = 0; c < header->count(); ++c) {
+      if (header->isSectionHidden(c)) continue;
+      wanted[static_cast<std::size_t>(c)] = std::max(header->sectionSizeHint(c), list.sizeHintForColumn(c));
+      total += wanted[static_cast<std::size_t>(c)];
+    }
+    const int missing = total - tree->viewport()->width();
+    if (missing > 0) {
+      int width = dialog_.width() + missing;
+      if (const QScreen* screen = dialog_.screen()) width = std::min(width, screen->availableGeometry().width());
+      dialog_.resize(width, dialog_.height());
+    }
+    for (int c = 0; c < header->count(); ++c) {
+      if (!header->isSectionHidden(c)) header->resizeSection(c, wanted[static_cast<std::size_t>(c)]);
+    }
+  }
+
+  QFileDialog& dialog_;
+};
 
 }  // namespace
 
@@ -160,6 +218,8 @@ std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
   const QPointer<QWidget> owner = dialogParent();
   QFileDialog dialog(owner, fromUtf8(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setViewMode(QFileDialog::Detail);
+  new ShowAllColumns(dialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // A name without a "." gets the extension; the dialog asks about

@@ -6,10 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <chrono>
 #include <map>
 
@@ -146,6 +149,34 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
 
   host.fileDialogHook = [](QFileDialog&) { return QString(); };
   EXPECT_EQ(host.fileDialog(save), "");
+
+  // On screen, once the folder is read, the list shows every column whole:
+  // a long name, the size, the type and the date.
+  QFile longName(dir.filePath(QStringLiteral("Kochbuch/placement-of-a-rather-long-recipe-name.ini")));
+  ASSERT_TRUE(longName.open(QIODevice::WriteOnly));
+  longName.close();
+  std::vector<std::pair<int, int>> columns;  // width shown, width wanted
+  int listed = 0;
+  int room = 0;
+  host.fileDialogHook = [&](QFileDialog& d) {
+    d.show();
+    auto* list = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!list) return QString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) == 2; }, 5000));
+    QTest::qWait(50);
+    const QAbstractItemView* view = list;
+    for (int c = 0; c < list->header()->count(); ++c) {
+      if (!list->header()->isSectionHidden(c)) columns.emplace_back(list->header()->sectionSize(c), view->sizeHintForColumn(c));
+    }
+    listed = list->header()->length();
+    room = list->viewport()->width();
+    d.hide();
+    return QString();
+  };
+  host.fileDialog(open);
+  EXPECT_EQ(columns.size(), 4u);
+  for (const auto& [width, wanted] : columns) EXPECT_GE(width, wanted);
+  EXPECT_GE(room, listed);
 }
 
 TEST(QtHostLoop, HandlesEventsAtMostEveryTenMilliseconds) {
