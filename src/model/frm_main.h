@@ -1,6 +1,7 @@
 #pragma once
 // The main window frm_Main: every control with its name, kind and design-time
-// caption; the values of its inputs are the table of model/main_design.h.
+// caption; its inputs are listed in model/main_inputs.h, their design
+// values in model/main_design.h.
 // The six base groups and the seven flavour rows are tables of the same
 // shape; code walks them instead of naming each control.
 #include <array>

@@ -1,6 +1,6 @@
 #include "model/main_design.h"
 
-#include "model/control_access.h"
+#include <array>
 
 namespace mirl {
 
@@ -8,64 +8,87 @@ namespace {
 
 using namespace access;
 
-constexpr auto Text = DesignProperty::Text;
-constexpr auto Tick = DesignProperty::Value;
-constexpr auto Checked = DesignProperty::Checked;
+// One row of the table: an input and its value(s); nothing for a list.
+template <class Input, std::size_t Values = 1>
+struct DesignValue {
+  Input input;
+  std::optional<std::array<std::string_view, Values>> values;
+};
+using BaseDesign = DesignValue<BaseInput, kBaseSlots>;
+using RowDesign = DesignValue<RowInput>;
+using WindowDesign = DesignValue<WindowInput>;
 
 constexpr std::string_view kManufacturer = kManufacturerAddress;
 constexpr std::string_view kRowMark = "{k}";
 
 constexpr std::array kBaseSlotDesign = {
-    BaseDesign{base<&BaseSlot::txt_Hersteller>, Text,
-               {kManufacturer, kManufacturer, kManufacturer, kManufacturer, kManufacturer, kManufacturer}},
-    BaseDesign{base<&BaseSlot::txt_mg_ml>, Text, {"36", "36", "36", "0", "0", "0"}},
-    BaseDesign{base<&BaseSlot::txt_PG_Prozent>, Text, {"100", "0", "50", "100", "0", "0"}},
-    BaseDesign{base<&BaseSlot::txt_VG_Prozent>, Text, {"0", "100", "50", "0", "100", "0"}},
-    BaseDesign{base<&BaseSlot::txt_Wasser_Prozent>, Text, {"0", "0", "0", "0", "0", "100"}},
-    BaseDesign{base<&BaseSlot::txt_Sonst_Prozent>, Text, {"0", "0", "0", "0", "0", "0"}},
-    BaseDesign{base<&BaseSlot::txt_Preis_100_ml>, Text, {"7,77", "8,77", "9,77", "0,77", "1,77", "2,99"}},
-    BaseDesign{base<&BaseSlot::txt_Menge>, Text, {"0", "0", "0", "0", "0", "0"}},
-    BaseDesign{base<&BaseSlot::chk>, Tick, {"0", "0", "0", "0", "0", "1"}},
+    BaseDesign{base<&BaseSlot::txt_Hersteller>,
+               {{kManufacturer, kManufacturer, kManufacturer, kManufacturer, kManufacturer, kManufacturer}}},
+    BaseDesign{base<&BaseSlot::txt_mg_ml>, {{"36", "36", "36", "0", "0", "0"}}},
+    BaseDesign{base<&BaseSlot::txt_PG_Prozent>, {{"100", "0", "50", "100", "0", "0"}}},
+    BaseDesign{base<&BaseSlot::txt_VG_Prozent>, {{"0", "100", "50", "0", "100", "0"}}},
+    BaseDesign{base<&BaseSlot::txt_Wasser_Prozent>, {{"0", "0", "0", "0", "0", "100"}}},
+    BaseDesign{base<&BaseSlot::txt_Sonst_Prozent>, {{"0", "0", "0", "0", "0", "0"}}},
+    BaseDesign{base<&BaseSlot::txt_Preis_100_ml>, {{"7,77", "8,77", "9,77", "0,77", "1,77", "2,99"}}},
+    BaseDesign{base<&BaseSlot::txt_Menge>, {{"0", "0", "0", "0", "0", "0"}}},
+    BaseDesign{base<&BaseSlot::cbo_Preis>, std::nullopt},
+    BaseDesign{base<&BaseSlot::chk>, {{"0", "0", "0", "0", "0", "1"}}},
 };
 
 constexpr std::array kFlavourRowDesign = {
-    RowDesign{row<&FlavourRow::txt_Aroma_Kommentar>, Text, {"Aroma {k}"}},
-    RowDesign{row<&FlavourRow::txt_Aroma_Menge_ml>, Text, {"0"}},
-    RowDesign{row<&FlavourRow::txt_Aroma_Menge>, Text, {"0"}},
-    RowDesign{row<&FlavourRow::txt_Aroma_Preis>, Text, {"{k},77"}},
-    RowDesign{row<&FlavourRow::chk_Aroma>, Tick, {"0"}},
+    RowDesign{row<&FlavourRow::txt_Aroma_Kommentar>, {{"Aroma {k}"}}},
+    RowDesign{row<&FlavourRow::txt_Aroma_Menge_ml>, {{"0"}}},
+    RowDesign{row<&FlavourRow::txt_Aroma_Menge>, {{"0"}}},
+    RowDesign{row<&FlavourRow::txt_Aroma_Preis>, {{"{k},77"}}},
+    RowDesign{row<&FlavourRow::cbo_Aroma_Preis_Menge>, std::nullopt},
+    RowDesign{row<&FlavourRow::chk_Aroma>, {{"0"}}},
 };
 
 constexpr std::array kWindowDesign = {
-    WindowDesign{window<&FrmMain::txt_Berechnung_Zusammenstellung>, Text, {"......."}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_N>, Text, {"9"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_PG>, Text, {"60"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_VG>, Text, {"40"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_Wasser>, Text, {"0"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_Sonst>, Text, {"0"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Menge>, Text, {"1000"}},
-    WindowDesign{window<&FrmMain::txt_Berechnung_Zusatzkosten>, Text, {"0"}},
-    WindowDesign{window<&FrmMain::txt_Live_Preis_Zusatzkosten>, Text, {"0"}},
-    WindowDesign{window<&FrmMain::chk_AllAromaProzent>, Tick, {"0"}},
-    WindowDesign{modeOption<0>, DesignProperty::Selected, {"1"}},
-    WindowDesign{modeOption<1>, DesignProperty::Selected, {"0"}},
-    WindowDesign{window<&FrmMain::mnu_Service_Auto_Markierung>, Checked, {"0"}},
-    WindowDesign{window<&FrmMain::mnu_Service_HundertProzentN>, Checked, {"0"}},
-    WindowDesign{window<&FrmMain::mnu_Service_MsgBox>, Checked, {"0"}},
-    WindowDesign{window<&FrmMain::mnu_Service_Farben>, Checked, {"1"}},
-    WindowDesign{window<&FrmMain::mnu_Service_Sprache_Deutsch>, Checked, {"1"}},
-    WindowDesign{window<&FrmMain::mnu_Service_Sprache_English>, Checked, {"0"}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Zusammenstellung>, {{"......."}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_N>, {{"9"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_PG>, {{"60"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_VG>, {{"40"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_Wasser>, {{"0"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Prozent_Sonst>, {{"0"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Menge>, {{"1000"}}},
+    WindowDesign{window<&FrmMain::txt_Berechnung_Zusatzkosten>, {{"0"}}},
+    WindowDesign{window<&FrmMain::txt_Live_Preis_Zusatzkosten>, {{"0"}}},
+    WindowDesign{window<&FrmMain::cbo_Preis_Berechnung>, std::nullopt},
+    WindowDesign{window<&FrmMain::cbo_Preis_Live>, std::nullopt},
+    WindowDesign{window<&FrmMain::chk_AllAromaProzent>, {{"0"}}},
+    WindowDesign{modeOption<0>, {{"1"}}},
+    WindowDesign{modeOption<1>, {{"0"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_Auto_Markierung>, {{"0"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_HundertProzentN>, {{"0"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_MsgBox>, {{"0"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_Farben>, {{"1"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_Sprache_Deutsch>, {{"1"}}},
+    WindowDesign{window<&FrmMain::mnu_Service_Sprache_English>, {{"0"}}},
 };
 
+// The value of an entry for the owner at `at` (slot 0 to 5, row 1 to 7).
+std::optional<std::string> valueOf(const BaseDesign& d, int slot) {
+  if (!d.values) return std::nullopt;
+  return std::string((*d.values)[static_cast<std::size_t>(slot)]);
+}
+std::optional<std::string> valueOf(const RowDesign& d, int row) {
+  if (!d.values) return std::nullopt;
+  return withRowNumber((*d.values)[0], row);
+}
+std::optional<std::string> valueOf(const WindowDesign& d) {
+  if (!d.values) return std::nullopt;
+  return std::string((*d.values)[0]);
+}
+
+template <class Entry, std::size_t N>
+auto inputsOf(const std::array<Entry, N>& table) {
+  std::vector<decltype(Entry::input)> out;
+  for (const Entry& e : table) out.push_back(e.input);
+  return out;
+}
+
 }  // namespace
-
-std::span<const BaseDesign> baseSlotDesign() { return kBaseSlotDesign; }
-std::span<const RowDesign> flavourRowDesign() { return kFlavourRowDesign; }
-std::span<const WindowDesign> windowDesign() { return kWindowDesign; }
-
-std::string_view designValue(const BaseDesign& entry, int slot) { return entry.values[static_cast<std::size_t>(slot)]; }
-
-std::string designValue(const RowDesign& entry, int row) { return withRowNumber(entry.values[0], row); }
 
 std::string withRowNumber(std::string_view value, int row) {
   std::string out(value);
@@ -74,49 +97,39 @@ std::string withRowNumber(std::string_view value, int row) {
   return out;
 }
 
-std::optional<DesignSetting> designSetting(FrmMain& f, const rt::Control& c) {
+std::optional<std::string> designValue(FrmMain& f, const rt::Control& c) {
   for (int s = 0; s < kBaseSlots; ++s) {
     for (const BaseDesign& d : kBaseSlotDesign) {
-      if (d.control(f.basis[s]) == &c) return DesignSetting{d.property, std::string(designValue(d, s))};
+      if (d.input(f.basis[s]) == &c) return valueOf(d, s);
     }
   }
   for (int k : kFlavourRowNumbers) {
     for (const RowDesign& d : kFlavourRowDesign) {
-      if (d.control(f.aroma[k]) == &c) return DesignSetting{d.property, designValue(d, k)};
+      if (d.input(f.aroma[k]) == &c) return valueOf(d, k);
     }
   }
   for (const WindowDesign& d : kWindowDesign) {
-    if (d.control(f) == &c) return DesignSetting{d.property, std::string(d.values[0])};
+    if (d.input(f) == &c) return valueOf(d);
   }
   return std::nullopt;
 }
 
-void setDesignValue(rt::Control& control, DesignProperty property, std::string_view value) {
-  const bool set = value != "0";
-  switch (property) {
-    case DesignProperty::Text:
-      static_cast<rt::TextBox&>(control).setText(std::string(value));
-      return;
-    case DesignProperty::Value:
-      static_cast<rt::CheckBox&>(control).setValue(set ? 1 : 0);
-      return;
-    case DesignProperty::Selected:
-      static_cast<rt::OptionButton&>(control).setValue(set);
-      return;
-    case DesignProperty::Checked:
-      static_cast<rt::MenuItem&>(control).setChecked(set);
-      return;
+void applyDesign(FrmMain& f) {
+  for (int s = 0; s < kBaseSlots; ++s) {
+    for (const BaseDesign& d : kBaseSlotDesign) {
+      if (const auto v = valueOf(d, s)) setInputText(*d.input(f.basis[s]), *v);
+    }
+  }
+  for (int k : kFlavourRowNumbers) {
+    for (const RowDesign& d : kFlavourRowDesign) {
+      if (const auto v = valueOf(d, k)) setInputText(*d.input(f.aroma[k]), *v);
+    }
+  }
+  for (const WindowDesign& d : kWindowDesign) {
+    if (const auto v = valueOf(d)) setInputText(*d.input(f), *v);
   }
 }
 
-void applyDesign(FrmMain& f) {
-  for (int s = 0; s < kBaseSlots; ++s) {
-    for (const BaseDesign& d : kBaseSlotDesign) setDesignValue(*d.control(f.basis[s]), d.property, designValue(d, s));
-  }
-  for (int k : kFlavourRowNumbers) {
-    for (const RowDesign& d : kFlavourRowDesign) setDesignValue(*d.control(f.aroma[k]), d.property, designValue(d, k));
-  }
-  for (const WindowDesign& d : kWindowDesign) setDesignValue(*d.control(f), d.property, d.values[0]);
-}
+InputOrder designInputs() { return {inputsOf(kBaseSlotDesign), inputsOf(kFlavourRowDesign), inputsOf(kWindowDesign)}; }
 
 }  // namespace mirl

@@ -1,7 +1,10 @@
 #include "shell/factory_reset.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "context/app.h"
 #include "model/control_access.h"
@@ -20,14 +23,14 @@ using namespace access;
 // value is the design value of the control, except for a list, whose
 // position is given here (lists are filled at start-up and hold no design
 // value).
-template <class Owner, std::size_t Values = 1>
+template <class Input, std::size_t Values = 1>
 struct FactoryValue {
-  rt::Control* (*control)(Owner& owner);
+  Input input;
   std::optional<std::array<int, Values>> listPosition{};
 };
-using BaseFactory = FactoryValue<BaseSlot, kBaseSlots>;
-using RowFactory = FactoryValue<FlavourRow>;
-using WindowFactory = FactoryValue<FrmMain>;
+using BaseFactory = FactoryValue<BaseInput, kBaseSlots>;
+using RowFactory = FactoryValue<RowInput>;
+using WindowFactory = FactoryValue<WindowInput>;
 
 // List positions: "1 ml", "100 ml", "5 Liter".
 constexpr int k1ml = 0;
@@ -84,20 +87,31 @@ constexpr std::array kRow = {
     RowFactory{row<&FlavourRow::chk_Aroma>},
 };
 
+// The inputs the reset leaves: the language stays.
+constexpr std::array<WindowInput, 2> kKept = {window<&FrmMain::mnu_Service_Sprache_Deutsch>,
+                                              window<&FrmMain::mnu_Service_Sprache_English>};
+
 // Writes one factory value into control c of f (position `at` of the
 // entry's values).
 template <class Entry>
 void put(FrmMain& f, rt::Control& c, const Entry& entry, std::size_t at) {
   if (entry.listPosition) {
     static_cast<rt::ComboBox&>(c).setListIndex((*entry.listPosition)[at]);
-  } else if (const auto design = designSetting(f, c)) {
-    setDesignValue(c, design->property, design->value);
+  } else if (const auto design = designValue(f, c)) {
+    setInputText(c, *design);
   }
 }
 
-template <class Owner, std::size_t N, std::size_t Values>
-void putAll(FrmMain& f, Owner& owner, const std::array<FactoryValue<Owner, Values>, N>& table, std::size_t at) {
-  for (const auto& entry : table) put(f, *entry.control(owner), entry, at);
+template <class Owner, class Table>
+void putAll(FrmMain& f, Owner& owner, const Table& table, std::size_t at) {
+  for (const auto& entry : table) put(f, *entry.input(owner), entry, at);
+}
+
+template <class Input, class... Tables>
+std::vector<Input> inputsOf(const Tables&... tables) {
+  std::vector<Input> out;
+  ((std::transform(tables.begin(), tables.end(), std::back_inserter(out), [](const auto& e) { return e.input; })), ...);
+  return out;
 }
 
 }  // namespace
@@ -112,6 +126,12 @@ void Reset_Auslieferungszustand(App& app) {
   for (int s = 0; s < kBaseSlots; ++s) putAll(f, f.basis[static_cast<std::size_t>(s)], kBase, static_cast<std::size_t>(s));
   for (int k : kFlavourRowNumbers) putAll(f, f.aroma[k], kRow, 0);
   Aromen_Tabelle_Standardwerte(app.flavours);
+}
+
+InputOrder resetInputs() {
+  InputOrder order{inputsOf<BaseInput>(kBase), inputsOf<RowInput>(kRow), inputsOf<WindowInput>(kOptions, kTarget)};
+  order.window.insert(order.window.end(), kKept.begin(), kKept.end());
+  return order;
 }
 
 void frm_Main_btn_Reset_Click(App& app) {

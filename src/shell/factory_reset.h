@@ -2,6 +2,8 @@
 // The reset button of the main window and the factory state it writes, in
 // the reset's own order. Wired by the shell; the scenarios call the write
 // on its own.
+#include "model/main_inputs.h"
+
 namespace mirl {
 class App;
 
@@ -18,5 +20,8 @@ void frm_Main_btn_Reset_Click(App& app);
 // before it. No refresh of its own, nothing shown, no file or registry
 // value touched.
 void Reset_Auslieferungszustand(App& app);
+
+// The inputs the reset writes, in its order, and the ones it leaves.
+InputOrder resetInputs();
 
 }  // namespace mirl

@@ -15,70 +15,75 @@ namespace {
 
 using namespace access;
 
-// A key of every base section, with its default per slot.
+// A key of every base section, with the default a missing key reads as per
+// slot; none given: the design value.
 struct BaseKey {
-  rt::Control* (*control)(BaseSlot&);
-  std::array<std::string_view, kBaseSlots> readDefault;
+  BaseInput input;
+  std::optional<std::array<std::string_view, kBaseSlots>> readDefault;
 };
 
 // A key of every flavour row; "{k}" in the default stands for the row.
 struct RowKey {
-  rt::Control* (*control)(FlavourRow&);
-  std::string_view readDefault;
+  RowInput input;
+  std::optional<std::string_view> readDefault;
 };
 
 struct WindowKey {
   std::string_view section;
-  rt::Control* (*control)(FrmMain&);
-  std::string_view readDefault;
+  WindowInput input;
+  std::optional<std::string_view> readDefault;
 };
 
-constexpr std::string_view kWeb = kManufacturerAddress;
+constexpr std::nullopt_t kDesign = std::nullopt;
 
 constexpr std::array kBaseKeys = {
-    BaseKey{base<&BaseSlot::txt_Hersteller>, {kWeb, kWeb, kWeb, kWeb, kWeb, kWeb}},
-    BaseKey{base<&BaseSlot::txt_mg_ml>, {"36", "36", "36", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_Hersteller>, kDesign},
+    BaseKey{base<&BaseSlot::txt_mg_ml>, kDesign},
     // The third nicotine-free slot holds distilled water.
-    BaseKey{base<&BaseSlot::txt_PG_Prozent>, {"100", "0", "60", "100", "0", "0"}},
-    BaseKey{base<&BaseSlot::txt_VG_Prozent>, {"0", "100", "40", "0", "100", "0"}},
-    BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, {"0", "0", "0", "0", "0", "100"}},
-    BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, {"0", "0", "0", "0", "0", "0"}},
-    BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}},
-    BaseKey{base<&BaseSlot::txt_Menge>, {"0", "0", "0", "0", "0", "0"}},
-    BaseKey{base<&BaseSlot::cbo_Preis>, {"6", "6", "6", "6", "6", "6"}},
-    BaseKey{base<&BaseSlot::chk>, {"0", "0", "0", "0", "0", "0"}},
+    BaseKey{base<&BaseSlot::txt_PG_Prozent>, {{"100", "0", "60", "100", "0", "0"}}},
+    BaseKey{base<&BaseSlot::txt_VG_Prozent>, {{"0", "100", "40", "0", "100", "0"}}},
+    BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, kDesign},
+    BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, kDesign},
+    BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {{"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}}},
+    BaseKey{base<&BaseSlot::txt_Menge>, kDesign},
+    BaseKey{base<&BaseSlot::cbo_Preis>, {{"6", "6", "6", "6", "6", "6"}}},
+    BaseKey{base<&BaseSlot::chk>, {{"0", "0", "0", "0", "0", "0"}}},
 };
 
 constexpr std::array kRowKeys = {
-    RowKey{row<&FlavourRow::txt_Aroma_Kommentar>, "Aroma {k}"},
-    RowKey{row<&FlavourRow::txt_Aroma_Menge_ml>, "0"},
-    RowKey{row<&FlavourRow::txt_Aroma_Menge>, "0"},
+    RowKey{row<&FlavourRow::txt_Aroma_Kommentar>, kDesign},
+    RowKey{row<&FlavourRow::txt_Aroma_Menge_ml>, kDesign},
+    RowKey{row<&FlavourRow::txt_Aroma_Menge>, kDesign},
     RowKey{row<&FlavourRow::txt_Aroma_Preis>, "1,77"},
     RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, "1"},
-    RowKey{row<&FlavourRow::chk_Aroma>, "0"},
+    RowKey{row<&FlavourRow::chk_Aroma>, kDesign},
 };
 
 constexpr std::array kWindowKeys = {
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusammenstellung>, "Name der Zusammenstellung"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_N>, "9"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_PG>, "60"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_VG>, "40"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Wasser>, "0"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Sonst>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_N>, kDesign},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_PG>, kDesign},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_VG>, kDesign},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Wasser>, kDesign},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Prozent_Sonst>, kDesign},
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Menge>, "77"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusatzkosten>, "0"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Live_Preis_Zusatzkosten>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusatzkosten>, kDesign},
+    WindowKey{kSectionBerechnung, window<&FrmMain::txt_Live_Preis_Zusatzkosten>, kDesign},
     WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, "0"},
-    WindowKey{kSectionBerechnung, window<&FrmMain::chk_AllAromaProzent>, "0"},
-    WindowKey{kSectionGlobal, modeOption<0>, "1"},
-    WindowKey{kSectionGlobal, modeOption<1>, "0"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Auto_Markierung>, "0"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_HundertProzentN>, "0"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_MsgBox>, "0"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Farben>, "1"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_Deutsch>, "1"},
-    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_English>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::chk_AllAromaProzent>, kDesign},
+    WindowKey{kSectionGlobal, modeOption<0>, kDesign},
+    WindowKey{kSectionGlobal, modeOption<1>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Auto_Markierung>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_HundertProzentN>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_MsgBox>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Farben>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_Deutsch>, kDesign},
+    WindowKey{kSectionGlobal, window<&FrmMain::mnu_Service_Sprache_English>, kDesign},
 };
+
+// The input no key keeps: the live panel's price list starts at its
+// start-up position.
+constexpr std::array<WindowInput, 1> kNotKept = {window<&FrmMain::cbo_Preis_Live>};
 
 // The six fields of a flavour record, in the order of the file.
 constexpr std::array<std::pair<std::string_view, double Aromenzusammensetzung::*>, 6> kRecordFields = {{
@@ -102,6 +107,12 @@ FieldKind kindOf(const rt::Control& c) {
     default:
       return FieldKind::Text;
   }
+}
+
+// The default given, else the control's design value.
+std::string readDefaultOf(FrmMain& f, const rt::Control& c, std::optional<std::string> given) {
+  if (given) return *given;
+  return designValue(f, c).value_or("");
 }
 
 SessionField controlField(std::string_view section, rt::Control* c, std::string readDefault) {
@@ -145,18 +156,25 @@ std::vector<SessionField> sessionFields(FrmMain& f, FlavourTable& table) {
   std::vector<SessionField> fields;
   for (int s = 0; s < kBaseSlots; ++s) {
     for (const BaseKey& k : kBaseKeys) {
-      fields.push_back(controlField(kBaseSlotNames[static_cast<size_t>(s)].section,
-                                    k.control(f.basis[static_cast<size_t>(s)]),
-                                    std::string(k.readDefault[static_cast<size_t>(s)])));
+      rt::Control* c = k.input(f.basis[static_cast<size_t>(s)]);
+      std::optional<std::string> given;
+      if (k.readDefault) given = std::string((*k.readDefault)[static_cast<size_t>(s)]);
+      fields.push_back(controlField(kBaseSlotNames[static_cast<size_t>(s)].section, c, readDefaultOf(f, *c, given)));
     }
   }
   for (int r : kFlavourRowNumbers) {
     for (const RowKey& k : kRowKeys) {
-      fields.push_back(controlField(kSectionAromen, k.control(f.aroma[r]), withRowNumber(k.readDefault, r)));
+      rt::Control* c = k.input(f.aroma[r]);
+      std::optional<std::string> given;
+      if (k.readDefault) given = withRowNumber(*k.readDefault, r);
+      fields.push_back(controlField(kSectionAromen, c, readDefaultOf(f, *c, given)));
     }
   }
   for (const WindowKey& k : kWindowKeys) {
-    fields.push_back(controlField(k.section, k.control(f), std::string(k.readDefault)));
+    rt::Control* c = k.input(f);
+    std::optional<std::string> given;
+    if (k.readDefault) given = std::string(*k.readDefault);
+    fields.push_back(controlField(k.section, c, readDefaultOf(f, *c, given)));
   }
   for (int r : kFlavourRowNumbers) {
     for (const auto& [name, field] : kRecordFields) {
@@ -203,37 +221,25 @@ std::string fieldValue(const SessionField& field) {
 
 void applyFieldValue(const SessionField& field, std::string_view value) {
   switch (field.kind) {
-    case FieldKind::Text:
-      static_cast<rt::TextBox&>(*field.control).setText(std::string(value));
-      return;
-    case FieldKind::List: {
-      auto& list = static_cast<rt::ComboBox&>(*field.control);
-      const auto position = rt::num::toInt16(value);
-      if (position && *position >= -1 && *position < list.ListCount()) list.setListIndex(*position);
-      return;
-    }
-    case FieldKind::Tick: {
-      const auto state = rt::num::toInt16(value);
-      if (state && *state >= 0 && *state <= 2) static_cast<rt::CheckBox&>(*field.control).setValue(*state);
-      return;
-    }
-    case FieldKind::Mark: {
-      const auto set = rt::num::toBool(value);
-      if (!set) return;
-      if (field.control->kind() == rt::ControlKind::OptionButton) {
-        static_cast<rt::OptionButton&>(*field.control).setValue(*set);
-      } else {
-        static_cast<rt::MenuItem&>(*field.control).setChecked(*set);
-      }
-      return;
-    }
     case FieldKind::Number:
       if (const auto number = readTableNumber(value)) *field.number = *number;
       return;
     case FieldKind::Name:
       *field.name = std::string(value);
       return;
+    default:
+      setInputText(*field.control, value);
+      return;
   }
+}
+
+InputOrder sessionInputs() {
+  InputOrder order;
+  for (const BaseKey& k : kBaseKeys) order.base.push_back(k.input);
+  for (const RowKey& k : kRowKeys) order.row.push_back(k.input);
+  for (const WindowKey& k : kWindowKeys) order.window.push_back(k.input);
+  order.window.insert(order.window.end(), kNotKept.begin(), kNotKept.end());
+  return order;
 }
 
 std::string tableNumberText(double value) { return rt::num::exact(value); }

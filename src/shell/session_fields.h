@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "model/main_inputs.h"
 #include "runtime/control.h"
 
 namespace mirl {
-class FrmMain;
 struct FlavourTable;
 
 inline constexpr std::string_view kSectionAromen = "Aromen";
@@ -50,6 +50,10 @@ std::string sessionKey(rt::ControlKind kind, std::string_view name, int index);
 // The key of a field of the flavour table: "dpA", the record, "_", the
 // field ("dpA3_PG").
 std::string tableKey(int record, std::string_view field);
+
+// The inputs the keys name, in the order of the file, and the one input no
+// key keeps.
+InputOrder sessionInputs();
 
 // Every key of the file, in the order of the file.
 std::vector<SessionField> sessionFields(FrmMain& f, FlavourTable& table);
