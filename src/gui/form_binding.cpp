@@ -202,82 +202,92 @@ void FormBinding::syncProp(rt::Control& c, rt::Prop p) {
   QWidget* w = widget(&c);
   if (!w) return;
   Syncing s(syncing_);
-  switch (p) {
-    case rt::Prop::Enabled:
-      w->setEnabled(c.Enabled());
-      if (c.Enabled() && form_.focused() == &c) syncFocus();
-      return;
-    case rt::Prop::Visible:
-      // Only an explicit hide needs an explicit show: a widget not yet on
-      // screen appears with its window.
-      if (!c.Visible()) {
-        w->hide();
-      } else if (w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
-        w->show();
-      }
-      return;
-    case rt::Prop::ToolTipText:
-      w->setToolTip(qs(c.ToolTipText()));
-      return;
-    default:
-      break;
-  }
+  if (syncCommon(c, *w, p)) return;
   switch (c.kind()) {
-    case rt::ControlKind::TextBox: {
-      auto& t = static_cast<rt::TextBox&>(c);
-      auto* le = static_cast<QLineEdit*>(w);
-      if (p == rt::Prop::Text) {
-        const QString text = qs(t.Text());
-        // The user's own typing comes back with the text the widget has.
-        if (le->text() != text) {
-          le->setText(text);
-          applySelection(t, *le);
-        }
-      } else if (p == rt::Prop::Selection) {
-        applySelection(t, *le);
-      } else if (p == rt::Prop::Locked) {
-        le->setReadOnly(t.Locked());
-      } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
-        syncTextColors(t, *le);
-      }
+    case rt::ControlKind::TextBox:
+      syncTextBox(static_cast<const rt::TextBox&>(c), *static_cast<QLineEdit*>(w), p);
       return;
-    }
-    case rt::ControlKind::Label: {
-      auto& l = static_cast<rt::Label&>(c);
-      if (p == rt::Prop::Caption) {
-        static_cast<QLabel*>(w)->setText(qs(l.Caption()));
-      } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
-        syncLabelColors(l, *w);
-      }
+    case rt::ControlKind::Label:
+      syncLabel(static_cast<const rt::Label&>(c), *w, p);
       return;
-    }
-    case rt::ControlKind::CheckBox: {
-      auto& b = static_cast<rt::CheckBox&>(c);
-      auto* box = static_cast<QCheckBox*>(w);
-      if (p == rt::Prop::Caption) box->setText(qs(b.Caption()));
-      if (p == rt::Prop::Value) box->setCheckState(checkState(b.Value()));
+    case rt::ControlKind::CheckBox:
+      syncCheckBox(static_cast<const rt::CheckBox&>(c), *static_cast<QCheckBox*>(w), p);
       return;
-    }
-    case rt::ControlKind::OptionButton: {
-      auto& o = static_cast<rt::OptionButton&>(c);
-      auto* button = static_cast<QRadioButton*>(w);
-      if (p == rt::Prop::Caption) button->setText(qs(o.Caption()));
-      if (p == rt::Prop::Value) button->setChecked(o.Value());
+    case rt::ControlKind::OptionButton:
+      syncOption(static_cast<const rt::OptionButton&>(c), *static_cast<QRadioButton*>(w), p);
       return;
-    }
-    case rt::ControlKind::ComboBox: {
-      auto& list = static_cast<rt::ComboBox&>(c);
-      auto* cb = static_cast<QComboBox*>(w);
-      if (p == rt::Prop::Items) syncListItems(list);
-      if (p == rt::Prop::ListIndex) cb->setCurrentIndex(list.ListIndex());
+    case rt::ControlKind::ComboBox:
+      syncList(static_cast<const rt::ComboBox&>(c), *static_cast<QComboBox*>(w), p);
       return;
-    }
     case rt::ControlKind::CommandButton:
       if (p == rt::Prop::Caption) static_cast<QPushButton*>(w)->setText(qs(static_cast<rt::CommandButton&>(c).Caption()));
       return;
     default:
       return;
   }
+}
+
+bool FormBinding::syncCommon(const rt::Control& c, QWidget& w, rt::Prop p) {
+  switch (p) {
+    case rt::Prop::Enabled:
+      w.setEnabled(c.Enabled());
+      if (c.Enabled() && form_.focused() == &c) syncFocus();
+      return true;
+    case rt::Prop::Visible:
+      // Only an explicit hide needs an explicit show: a widget not yet on
+      // screen appears with its window.
+      if (!c.Visible()) {
+        w.hide();
+      } else if (w.isHidden() && w.testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        w.show();
+      }
+      return true;
+    case rt::Prop::ToolTipText:
+      w.setToolTip(qs(c.ToolTipText()));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FormBinding::syncTextBox(const rt::TextBox& t, QLineEdit& le, rt::Prop p) {
+  if (p == rt::Prop::Text) {
+    const QString text = qs(t.Text());
+    // The user's own typing comes back with the text the widget has.
+    if (le.text() != text) {
+      le.setText(text);
+      applySelection(t, le);
+    }
+  } else if (p == rt::Prop::Selection) {
+    applySelection(t, le);
+  } else if (p == rt::Prop::Locked) {
+    le.setReadOnly(t.Locked());
+  } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
+    syncTextColors(t, le);
+  }
+}
+
+void FormBinding::syncLabel(const rt::Label& l, QWidget& w, rt::Prop p) {
+  if (p == rt::Prop::Caption) {
+    static_cast<QLabel&>(w).setText(qs(l.Caption()));
+  } else if (p == rt::Prop::BackColor || p == rt::Prop::ForeColor) {
+    syncLabelColors(l, w);
+  }
+}
+
+void FormBinding::syncCheckBox(const rt::CheckBox& b, QCheckBox& box, rt::Prop p) {
+  if (p == rt::Prop::Caption) box.setText(qs(b.Caption()));
+  if (p == rt::Prop::Value) box.setCheckState(checkState(b.Value()));
+}
+
+void FormBinding::syncOption(const rt::OptionButton& o, QRadioButton& button, rt::Prop p) {
+  if (p == rt::Prop::Caption) button.setText(qs(o.Caption()));
+  if (p == rt::Prop::Value) button.setChecked(o.Value());
+}
+
+void FormBinding::syncList(const rt::ComboBox& list, QComboBox& cb, rt::Prop p) {
+  if (p == rt::Prop::Items) syncListItems(list);
+  if (p == rt::Prop::ListIndex) cb.setCurrentIndex(list.ListIndex());
 }
 
 void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {

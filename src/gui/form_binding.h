@@ -16,11 +16,14 @@
 #include "runtime/form.h"
 
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QEvent;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QProgressBar;
+class QRadioButton;
 class QStatusBar;
 class QWidget;
 
@@ -109,6 +112,14 @@ class FormBinding : public QObject, public rt::FormObserver {
   void showFocusFrames();
   void syncControl(rt::Control& c);
   void syncProp(rt::Control& c, rt::Prop p);
+  // The properties every widget has (enabled, visible, tooltip); false for
+  // any other, which the control's kind syncs.
+  bool syncCommon(const rt::Control& c, QWidget& w, rt::Prop p);
+  void syncTextBox(const rt::TextBox& t, QLineEdit& le, rt::Prop p);
+  void syncLabel(const rt::Label& l, QWidget& w, rt::Prop p);
+  void syncCheckBox(const rt::CheckBox& b, QCheckBox& box, rt::Prop p);
+  void syncOption(const rt::OptionButton& o, QRadioButton& button, rt::Prop p);
+  void syncList(const rt::ComboBox& list, QComboBox& cb, rt::Prop p);
   void syncTextColors(const rt::TextBox& t, QLineEdit& le);
   void syncLabelColors(const rt::Label& l, QWidget& w);
   void syncListItems(const rt::ComboBox& c);
