@@ -270,10 +270,22 @@ TEST_F(IniFile, WritingThroughALinkChangesTheFileItNames) {
   EXPECT_EQ(readBytes(file), "[S]\r\nk=2\r\n");
 }
 
+// A folder, and a file above 16 MB: nothing is read (the defaults), a write
+// fails and leaves it as it is; load() tells them from a missing file.
 TEST_F(IniFile, UnreadableTargetsAreReported) {
   std::filesystem::create_directory(dir / "sub.ini");
   EXPECT_FALSE(ini::write(dir / "sub.ini", "S", "k", "v"));
   EXPECT_TRUE(std::filesystem::is_directory(dir / "sub.ini"));
+  EXPECT_EQ(ini::load(dir / "sub.ini").found, ini::Found::Unreadable);
+  EXPECT_EQ(ini::load(dir / "none.ini").found, ini::Found::Missing);
+
+  const auto large = dir / "large.ini";
+  writeBytes(large, "[S]\r\nk=v\r\n");
+  std::filesystem::resize_file(large, ini::kMaxFileBytes + 1);
+  EXPECT_EQ(ini::load(large).found, ini::Found::TooLarge);
+  EXPECT_EQ(ini::read(large, "S", "k", "D"), "D");
+  EXPECT_FALSE(ini::write(large, "S", "k", "w"));
+  EXPECT_EQ(std::filesystem::file_size(large), ini::kMaxFileBytes + 1);
 }
 
 }  // namespace
