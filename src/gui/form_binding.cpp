@@ -220,7 +220,9 @@ void FormBinding::syncProp(rt::Control& c, rt::Prop p) {
       syncList(static_cast<const rt::ComboBox&>(c), *static_cast<QComboBox*>(w), p);
       return;
     case rt::ControlKind::CommandButton:
-      if (p == rt::Prop::Caption) static_cast<QPushButton*>(w)->setText(qs(static_cast<rt::CommandButton&>(c).Caption()));
+      if (p == rt::Prop::Caption) {
+        static_cast<QPushButton*>(w)->setText(qs(static_cast<const rt::CommandButton&>(c).Caption()));
+      }
       return;
     default:
       return;

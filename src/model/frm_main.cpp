@@ -22,33 +22,62 @@ constexpr std::array<const char*, kBaseSlots> kBaseCaptions = {
 };
 constexpr std::string_view kPricePer = "Preis je ...";
 
+// A field that shows `shown` and is locked when one is given (a computed
+// value), else an input.
+void addField(ControlBuilder& b, rt::TextBox*& field, std::string_view name, const char* shown) {
+  if (shown) {
+    b.output(field, name, shown);
+  } else {
+    b.text(field, name);
+  }
+}
+
+// A caption, a field and the unit after it.
+void fieldWithUnit(ControlBuilder& b, rt::Label*& caption, std::string_view captionName, const std::string& text,
+                   rt::TextBox*& field, std::string_view fieldName, rt::Label*& unit, std::string_view unitName,
+                   const std::string& unitText, const char* shown = nullptr) {
+  b.label(caption, captionName, text);
+  addField(b, field, fieldName, shown);
+  b.label(unit, unitName, unitText);
+}
+
+// A composition's strength, PG, VG, water and other: each field after its
+// caption.
+struct CaptionedField {
+  rt::Label*& caption;
+  std::string_view captionName;
+  rt::TextBox*& field;
+  std::string_view fieldName;
+};
+constexpr std::array<const char*, 5> kCompositionCaptions = {"mg/ml", "% PG", "% VG", "% H₂O", "% Sonst. "};
+
+void addComposition(ControlBuilder& b, const std::array<CaptionedField, 5>& fields, const char* shown = nullptr) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    b.label(fields[i].caption, fields[i].captionName, kCompositionCaptions[i]);
+    addField(b, fields[i].field, fields[i].fieldName, shown);
+  }
+}
+
 void addBaseSlot(FrmMain& f, int s) {
   ControlBuilder b(f, kBaseSlotNames[s].stem);
   BaseSlot& x = f.basis[s];
   b.check(MIRL_NAMED(x, chk), kBaseCaptions[s]);
   b.label(MIRL_NAMED(x, lbl_Hersteller), "Hersteller: ");
   b.text(MIRL_NAMED(x, txt_Hersteller));
-  b.label(MIRL_NAMED(x, lbl_mg_ml), "mg/ml");
-  b.text(MIRL_NAMED(x, txt_mg_ml));
-  b.label(MIRL_NAMED(x, lbl_PG_Prozent), "% PG");
-  b.text(MIRL_NAMED(x, txt_PG_Prozent));
-  b.label(MIRL_NAMED(x, lbl_VG_Prozent), "% VG");
-  b.text(MIRL_NAMED(x, txt_VG_Prozent));
-  b.label(MIRL_NAMED(x, lbl_Wasser_Prozent), "% H₂O");
-  b.text(MIRL_NAMED(x, txt_Wasser_Prozent));
-  b.label(MIRL_NAMED(x, lbl_Sonst_Prozent), "% Sonst. ");
-  b.text(MIRL_NAMED(x, txt_Sonst_Prozent));
-  b.label(MIRL_NAMED(x, lbl_Preis_100_ml), "Preis: ");
-  b.text(MIRL_NAMED(x, txt_Preis_100_ml));
-  b.label(MIRL_NAMED(x, lbl_Preis_100_ml_Euro), "€");
+  addComposition(b, {{
+                        {MIRL_NAMED(x, lbl_mg_ml), MIRL_NAMED(x, txt_mg_ml)},
+                        {MIRL_NAMED(x, lbl_PG_Prozent), MIRL_NAMED(x, txt_PG_Prozent)},
+                        {MIRL_NAMED(x, lbl_VG_Prozent), MIRL_NAMED(x, txt_VG_Prozent)},
+                        {MIRL_NAMED(x, lbl_Wasser_Prozent), MIRL_NAMED(x, txt_Wasser_Prozent)},
+                        {MIRL_NAMED(x, lbl_Sonst_Prozent), MIRL_NAMED(x, txt_Sonst_Prozent)},
+                    }});
+  fieldWithUnit(b, MIRL_NAMED(x, lbl_Preis_100_ml), "Preis: ", MIRL_NAMED(x, txt_Preis_100_ml),
+                MIRL_NAMED(x, lbl_Preis_100_ml_Euro), "€");
   // The price list's name does not follow the group's pattern.
   ControlBuilder(f).priceList(x.cbo_Preis, kBaseSlotNames[s].priceList, kPricePer);
-  b.label(MIRL_NAMED(x, lbl_Menge), "Menge: ");
-  b.text(MIRL_NAMED(x, txt_Menge));
-  b.label(MIRL_NAMED(x, lbl_Menge_ml), "ml");
-  b.label(MIRL_NAMED(x, lbl_Preis_Summe), "Zwischensumme: ");
-  b.output(MIRL_NAMED(x, txtl_Preis_Summe), "0,00");
-  b.label(MIRL_NAMED(x, lbl_Preis_Summe_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(x, lbl_Menge), "Menge: ", MIRL_NAMED(x, txt_Menge), MIRL_NAMED(x, lbl_Menge_ml), "ml");
+  fieldWithUnit(b, MIRL_NAMED(x, lbl_Preis_Summe), "Zwischensumme: ", MIRL_NAMED(x, txtl_Preis_Summe),
+                MIRL_NAMED(x, lbl_Preis_Summe_Euro), "€", "0,00");
 }
 
 void addFlavourRow(FrmMain& f, ControlBuilder& b, int k) {
@@ -82,34 +111,29 @@ void addLines(FrmMain& f, ControlBuilder& b) {
 void addCalculationPanel(FrmMain& f, ControlBuilder& b) {
   b.label(MIRL_NAMED(f, lbl_Berechnung), "Berechnungen: ");
   b.label(MIRL_NAMED(f, lbl_Berechnung_Mischungsverhaeltnis), "Mischungsverhältnis: ");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Prozent_N), "mg/ml");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Prozent_N));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Prozent_PG), "% PG");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Prozent_PG));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Prozent_VG), "% VG");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Prozent_VG));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Prozent_Wasser), "% H₂O");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Prozent_Wasser));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Prozent_Sonst), "% Sonst. ");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Prozent_Sonst));
+  addComposition(b, {{
+                        {MIRL_NAMED(f, lbl_Berechnung_Prozent_N), MIRL_NAMED(f, txt_Berechnung_Prozent_N)},
+                        {MIRL_NAMED(f, lbl_Berechnung_Prozent_PG), MIRL_NAMED(f, txt_Berechnung_Prozent_PG)},
+                        {MIRL_NAMED(f, lbl_Berechnung_Prozent_VG), MIRL_NAMED(f, txt_Berechnung_Prozent_VG)},
+                        {MIRL_NAMED(f, lbl_Berechnung_Prozent_Wasser), MIRL_NAMED(f, txt_Berechnung_Prozent_Wasser)},
+                        {MIRL_NAMED(f, lbl_Berechnung_Prozent_Sonst), MIRL_NAMED(f, txt_Berechnung_Prozent_Sonst)},
+                    }});
   b.check(MIRL_NAMED(f, chk_AllAromaProzent), "Inklusive Aromen ");
   b.output(MIRL_NAMED(f, txt_AllAromaProzent), "0");
   b.label(MIRL_NAMED(f, lbl_Berechnung_AllAromen_Prozent), "%");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Menge), "Menge: ");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Menge));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Menge_ml), "ml");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Berechnung_Menge), "Menge: ", MIRL_NAMED(f, txt_Berechnung_Menge),
+                MIRL_NAMED(f, lbl_Berechnung_Menge_ml), "ml");
   b.button(MIRL_NAMED(f, btn_Misch_Zu_Menge), "Mix --->   ")
       ->setToolTipText("Aktuelles \"Live-Analyse-Mischungsverhältnis\" auf die hier angegebene Menge transferieren");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Zusatzkosten), "Zusatzkosten: ");
-  b.text(MIRL_NAMED(f, txt_Berechnung_Zusatzkosten));
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Zusatzkosten_Euro), "€");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Preis), "Preis: ");
-  b.output(MIRL_NAMED(f, txt_Berechnung_Preis), "0,00");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Preis_Berechnung_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Berechnung_Zusatzkosten),
+                "Zusatzkosten: ", MIRL_NAMED(f, txt_Berechnung_Zusatzkosten),
+                MIRL_NAMED(f, lbl_Berechnung_Zusatzkosten_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Berechnung_Preis), "Preis: ", MIRL_NAMED(f, txt_Berechnung_Preis),
+                MIRL_NAMED(f, lbl_Berechnung_Preis_Berechnung_Euro), "€", "0,00");
   b.priceList(MIRL_NAMED(f, cbo_Preis_Berechnung), kPricePer);
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Preis_Gesamt), "Gesamtkosten: ");
-  b.output(MIRL_NAMED(f, txt_Berechnung_Preis_Gesamt), "0,00");
-  b.label(MIRL_NAMED(f, lbl_Berechnung_Preis_Gesamt_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Berechnung_Preis_Gesamt),
+                "Gesamtkosten: ", MIRL_NAMED(f, txt_Berechnung_Preis_Gesamt),
+                MIRL_NAMED(f, lbl_Berechnung_Preis_Gesamt_Euro), "€", "0,00");
   b.label(MIRL_NAMED(f, lbl_Berechnung_Zusammenstellung), "Bezeichnung der Zusammenstellung: ");
   b.text(MIRL_NAMED(f, txt_Berechnung_Zusammenstellung));
   b.button(MIRL_NAMED(f, btn_Berechnung), "Berechnen ");
@@ -120,35 +144,29 @@ void addCalculationPanel(FrmMain& f, ControlBuilder& b) {
 }
 
 void addLivePanel(FrmMain& f, ControlBuilder& b) {
-  b.label(MIRL_NAMED(f, lbl_Live_Menge), "Menge: ");
-  b.output(MIRL_NAMED(f, txt_Live_Menge), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Menge_ml), "ml");
-  b.label(MIRL_NAMED(f, lbl_Live_N), "mg/ml");
-  b.output(MIRL_NAMED(f, txt_Live_N), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_PG), "% PG");
-  b.output(MIRL_NAMED(f, txt_Live_PG), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_VG), "% VG");
-  b.output(MIRL_NAMED(f, txt_Live_VG), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Wasser), "% H₂O");
-  b.output(MIRL_NAMED(f, txt_Live_Wasser), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Sonstiges), "% Sonst. ");
-  b.output(MIRL_NAMED(f, txt_Live_Sonstiges), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Aroma), "Aromen: ");
-  b.output(MIRL_NAMED(f, txt_Live_Aroma), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Aroma_Prozent), "%");
-  b.label(MIRL_NAMED(f, lbl_Live_Preis_Zusatzkosten), "Zusatzkosten: ");
-  b.text(MIRL_NAMED(f, txt_Live_Preis_Zusatzkosten));
-  b.label(MIRL_NAMED(f, lbl_Live_Preis_Zusatzkosten_Euro), "€");
-  b.label(MIRL_NAMED(f, lbl_Live_Preis_Summe), "Gesamtkosten: ");
-  b.output(MIRL_NAMED(f, txt_Live_Preis_Summe), "0,00");
-  b.label(MIRL_NAMED(f, lbl_Live_Preis_Summe_Euro), "€");
-  b.label(MIRL_NAMED(f, lbl_Live_Preis), "Preis: ");
-  b.output(MIRL_NAMED(f, txt_Live_Preis), "0,00");
-  b.label(MIRL_NAMED(f, lbl_Live_Preis_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Menge), "Menge: ", MIRL_NAMED(f, txt_Live_Menge),
+                MIRL_NAMED(f, lbl_Live_Menge_ml), "ml", "0");
+  addComposition(b,
+                 {{
+                     {MIRL_NAMED(f, lbl_Live_N), MIRL_NAMED(f, txt_Live_N)},
+                     {MIRL_NAMED(f, lbl_Live_PG), MIRL_NAMED(f, txt_Live_PG)},
+                     {MIRL_NAMED(f, lbl_Live_VG), MIRL_NAMED(f, txt_Live_VG)},
+                     {MIRL_NAMED(f, lbl_Live_Wasser), MIRL_NAMED(f, txt_Live_Wasser)},
+                     {MIRL_NAMED(f, lbl_Live_Sonstiges), MIRL_NAMED(f, txt_Live_Sonstiges)},
+                 }},
+                 "0");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Aroma), "Aromen: ", MIRL_NAMED(f, txt_Live_Aroma),
+                MIRL_NAMED(f, lbl_Live_Aroma_Prozent), "%", "0");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Preis_Zusatzkosten),
+                "Zusatzkosten: ", MIRL_NAMED(f, txt_Live_Preis_Zusatzkosten),
+                MIRL_NAMED(f, lbl_Live_Preis_Zusatzkosten_Euro), "€");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Preis_Summe), "Gesamtkosten: ", MIRL_NAMED(f, txt_Live_Preis_Summe),
+                MIRL_NAMED(f, lbl_Live_Preis_Summe_Euro), "€", "0,00");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Preis), "Preis: ", MIRL_NAMED(f, txt_Live_Preis),
+                MIRL_NAMED(f, lbl_Live_Preis_Euro), "€", "0,00");
   b.priceList(MIRL_NAMED(f, cbo_Preis_Live), kPricePer);
-  b.label(MIRL_NAMED(f, lbl_Live_Viskositaet), "Probleme: ");
-  b.output(MIRL_NAMED(f, txt_Vis_Summe), "0");
-  b.label(MIRL_NAMED(f, lbl_Live_Viskositaet_mPas), "mPa·s");
+  fieldWithUnit(b, MIRL_NAMED(f, lbl_Live_Viskositaet), "Probleme: ", MIRL_NAMED(f, txt_Vis_Summe),
+                MIRL_NAMED(f, lbl_Live_Viskositaet_mPas), "mPa·s", "0");
   b.button(MIRL_NAMED(f, btn_Live_Mix_100ml), "Mix 100ml");
 }
 

@@ -21,7 +21,9 @@ void Vorschlag_Anzeigen(App& app, const ProposalList& list, int index) {
     for (int k : kFlavourRowNumbers) {
       if (list[index].flavourAmount(k) > 0 && w.aroma[k].chk_Aroma->Value() == 0) w.aroma[k].chk_Aroma->setValue(1);
     }
-    for (int k : kFlavourRowNumbers) w.aroma[k].txt_Aroma_Menge_ml->setText(rt::num::plain(list[index].flavourAmount(k)));
+    for (int k : kFlavourRowNumbers) {
+      w.aroma[k].txt_Aroma_Menge_ml->setText(rt::num::plain(list[index].flavourAmount(k)));
+    }
   }
   w.lbl_TopTen->setCaption(app.texts[Msg::Text_Vorschlag] + wholeNumberText(app.solver.Vorschlag_Index + 1) + " / " +
                            wholeNumberText(app.solver.Vorschlag_Letzter_Index + 1));
