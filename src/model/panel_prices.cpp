@@ -36,7 +36,7 @@ std::optional<double> ingredientPrice(std::optional<double> price, std::optional
 
 // The cost of every ticked base and flavour, in slot and row order. A row
 // whose price, amount or reference quantity is missing adds nothing.
-double ingredientsPrice(FrmMain& f) {
+double ingredientsPrice(const FrmMain& f) {
   double p = 0;
   for (const BaseSlot& b : f.basis) {
     if (b.chk->Value() == 0) continue;
@@ -59,8 +59,7 @@ double ingredientsPrice(FrmMain& f) {
   return p;
 }
 
-void priceMixture(App& app, const PricePanel& panel) {
-  FrmMain& f = app.main();
+void priceMixture(const FrmMain& f, const PricePanel& panel) {
   const double p = ingredientsPrice(f);
 
   Eingabe_Pruefen_Preis(panel.extraCost);
@@ -95,14 +94,14 @@ void priceMixture(App& app, const PricePanel& panel) {
 
 void Preis_Berechnen_Live(App& app) {
   FrmMain& f = app.main();
-  priceMixture(app, {*f.txt_Live_Preis_Zusatzkosten, *f.txt_Live_Preis_Summe, *f.cbo_Preis_Live, *f.txt_Live_Preis});
+  priceMixture(f, {*f.txt_Live_Preis_Zusatzkosten, *f.txt_Live_Preis_Summe, *f.cbo_Preis_Live, *f.txt_Live_Preis});
 }
 
 void Preis_Berechnen_Berechnung(App& app) {
   FrmMain& f = app.main();
   // Without reference quantities the panel keeps whatever it shows.
   if (f.cbo_Preis_Berechnung->ListCount() <= 0) return;
-  priceMixture(app, {*f.txt_Berechnung_Zusatzkosten, *f.txt_Berechnung_Preis_Gesamt, *f.cbo_Preis_Berechnung,
+  priceMixture(f, {*f.txt_Berechnung_Zusatzkosten, *f.txt_Berechnung_Preis_Gesamt, *f.cbo_Preis_Berechnung,
                      *f.txt_Berechnung_Preis});
 }
 

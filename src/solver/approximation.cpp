@@ -169,10 +169,10 @@ bool Annaeherung_Suche_V1(App& app, GridMixing mixing) {
   st.Vorschlaege_Vorhanden = true;
   Vorschlag_Anzeigen(app, st.Vorschlagsliste, listIndex(st.Vorschlag_Index));
   if (cancelled) {
-    Statusleiste_Text(app, countText(app, Msg::Msg_Abbruch_Status_Treffern_Vor, st.Vorschlag_Letzter_Index + 1,
+    Statusleiste_Text(app, countText(app.texts, Msg::Msg_Abbruch_Status_Treffern_Vor, st.Vorschlag_Letzter_Index + 1,
                                        Msg::Msg_Abbruch_Status_Treffern_Nach));
   } else {
-    Statusleiste_Text(app, countText(app, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
+    Statusleiste_Text(app, countText(app.texts, Msg::Msg_Tiefe_Status_Treffer_Vor, st.Vorschlag_Letzter_Index + 1,
                                        Msg::Msg_Tiefe_Status_Treffer_Nach));
   }
   w.setMousePointer(rt::pointer::Default);

@@ -54,10 +54,10 @@ bool readSearchTarget(App& app, Basis_Datensatz& t) {
 // reference quantities as they stand now; nothing when one of them cannot
 // be read (a list without selection, a price that is no number) or the
 // parts add up to 0.
-std::optional<double> price100ml(App& app, const BaseSet& rec) {
+std::optional<double> price100ml(const FrmMain& w, const BaseSet& rec) {
   double sum = 0;
   for (int s = 0; s < kBaseSlots; ++s) {
-    const BaseSlot& slot = app.main().basis[s];
+    const BaseSlot& slot = w.basis[s];
     auto quantity = slot.cbo_Preis->selectedItemData();
     auto price = fieldNumber(*slot.txt_Preis_100_ml);
     if (!quantity || *quantity == 0 || !price) return std::nullopt;
@@ -142,7 +142,7 @@ class HitGrid {
   void store() {
     Vorschlag_Datensatz& hit = app_.solver.Trefferliste[hits_];
     for (int s = 0; s < kBaseSlots; ++s) hit.baseAmount(s) = rec_[s].Menge;
-    if (auto price = price100ml(app_, rec_)) hit.price() = *price;
+    if (auto price = price100ml(app_.main(), rec_)) hit.price() = *price;
     ++hits_;
   }
 
@@ -194,7 +194,7 @@ constexpr CountTexts kCancelled{Msg::Msg_Abbruch_Status_Treffer_Vor, Msg::Msg_Ab
 void showCountStatus(App& app, const CountTexts& t) {
   const double last = app.solver.Vorschlag_Letzter_Index;
   const bool one = last == 0;
-  Statusleiste_Text(app, countText(app, one ? t.oneBefore : t.manyBefore, last + 1, one ? t.oneAfter : t.manyAfter));
+  Statusleiste_Text(app, countText(app.texts, one ? t.oneBefore : t.manyBefore, last + 1, one ? t.oneAfter : t.manyAfter));
 }
 
 void endCancelled(App& app, int hits) {

@@ -16,8 +16,8 @@ void setCalcButton(App& app, Msg state) { app.main().btn_Berechnung->setCaption(
 
 std::string wholeNumberText(double value) { return rt::num::plain(std::nearbyint(value)); }
 
-std::string countText(App& app, Msg before, double count, Msg after) {
-  return app.texts[before] + wholeNumberText(count) + app.texts[after];
+std::string countText(const MessageTable& texts, Msg before, double count, Msg after) {
+  return texts[before] + wholeNumberText(count) + texts[after];
 }
 
 }  // namespace mirl

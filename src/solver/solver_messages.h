@@ -14,7 +14,7 @@ class App;
 void showMessage(App& app, Msg text, Msg title, Msg status);
 
 // before + the whole number + after, no blanks added.
-std::string countText(App& app, Msg before, double count, Msg after);
+std::string countText(const MessageTable& texts, Msg before, double count, Msg after);
 
 // The calculate button's caption, which is the solver's state: the text of
 // the state (Text_Btn_Berechnen, ...) in the current language.
