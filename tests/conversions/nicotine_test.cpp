@@ -2,6 +2,8 @@
 // worked out by hand: into the view including nicotine each part X becomes
 // (100 - N / 10) x X / 100, out of it X x 100 / (100 - N / 10); the rounding
 // forms keep two decimals and compensate.
+#include <array>
+
 #include "conversions/nicotine_flavours.h"
 #include "conversions/nicotine_groups.h"
 #include "conversion_fixture.h"
@@ -12,22 +14,16 @@ namespace {
 class NicotineGroups : public ConversionTest {
  protected:
   NicotineGroup target() {
-    return {f().txt_Berechnung_Prozent_N, f().txt_Berechnung_Prozent_PG, f().txt_Berechnung_Prozent_VG,
-            f().txt_Berechnung_Prozent_Wasser, f().txt_Berechnung_Prozent_Sonst};
+    const auto t = f().targetFields();
+    return {t[0], t[1], t[2], t[3], t[4]};
   }
   void setTarget(const char* n, const char* pg, const char* vg, const char* w, const char* s) {
-    f().txt_Berechnung_Prozent_N->setText(n);
-    f().txt_Berechnung_Prozent_PG->setText(pg);
-    f().txt_Berechnung_Prozent_VG->setText(vg);
-    f().txt_Berechnung_Prozent_Wasser->setText(w);
-    f().txt_Berechnung_Prozent_Sonst->setText(s);
+    const std::array values = {n, pg, vg, w, s};
+    for (std::size_t i = 0; i < values.size(); ++i) f().targetFields()[i]->setText(values[i]);
   }
   void expectTarget(const char* n, const char* pg, const char* vg, const char* w, const char* s) {
-    EXPECT_EQ(f().txt_Berechnung_Prozent_N->Text(), n);
-    EXPECT_EQ(f().txt_Berechnung_Prozent_PG->Text(), pg);
-    EXPECT_EQ(f().txt_Berechnung_Prozent_VG->Text(), vg);
-    EXPECT_EQ(f().txt_Berechnung_Prozent_Wasser->Text(), w);
-    EXPECT_EQ(f().txt_Berechnung_Prozent_Sonst->Text(), s);
+    const std::array values = {n, pg, vg, w, s};
+    for (std::size_t i = 0; i < values.size(); ++i) EXPECT_EQ(f().targetFields()[i]->Text(), values[i]) << i;
   }
 };
 

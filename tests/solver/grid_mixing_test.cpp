@@ -236,10 +236,8 @@ void apply(App& app, const Trial& s) {
     w.aroma[r].txt_Aroma_Menge->setText(s.flavour[r].empty() ? "0" : s.flavour[r]);
   }
   w.chk_AllAromaProzent->setValueSilently(s.flavoursInside ? 1 : 0);
-  const std::array target{w.txt_Berechnung_Menge,          w.txt_Berechnung_Prozent_N,
-                          w.txt_Berechnung_Prozent_PG,     w.txt_Berechnung_Prozent_VG,
-                          w.txt_Berechnung_Prozent_Wasser, w.txt_Berechnung_Prozent_Sonst};
-  for (int f = 0; f < 6; ++f) target[f]->setText(s.target[f]);
+  w.txt_Berechnung_Menge->setText(s.target[0]);
+  for (int f = 0; f < 5; ++f) w.targetFields()[f]->setText(s.target[f + 1]);
   // Nobody is asked: no hit ends with the approximation offered on the button.
   w.mnu_Service_MsgBox->setChecked(true);
 }
