@@ -434,11 +434,12 @@ void FormBinding::syncWindowVisible() {
 void FormBinding::refitOnceFramed() {
   if (!refitPending_ || !reportedFrame(window_)) return;
   refitPending_ = false;
-  if (replace_) {
-    // Placed while the frame of the maximised or minimised window applied.
+  if (placeAgainAt_) {
+    // First placed while the frame of the maximised or minimised window
+    // applied: once more with the normal frame.
     Syncing s(syncing_);
-    window_.move(*replace_);
-    replace_.reset();
+    window_.move(*placeAgainAt_);
+    placeAgainAt_.reset();
   }
   fitWindow();
 }
@@ -450,7 +451,7 @@ void FormBinding::placeFirstRestore() {
   window_.resize(openingSize(window_));
   window_.move(at);
   fitWindow();
-  replace_ = at;
+  placeAgainAt_ = at;
   refitPending_ = true;
 }
 

@@ -188,7 +188,7 @@ class FormBinding : public QObject, public rt::FormObserver {
   // or minimised).
   bool shownNormal_ = false;
   // Where the window goes once framed after its first restore.
-  std::optional<QPoint> replace_;
+  std::optional<QPoint> placeAgainAt_;
   std::vector<SavedCursor> savedCursors_;
 };
 
