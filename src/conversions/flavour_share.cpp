@@ -1,6 +1,7 @@
 // Moving the flavour share into (AH) and out of (AE) the target composition.
 // Sums compared with 100 add the two-decimal value of each term in a fixed
-// order and compare exactly; converted values keep seven decimals.
+// order and are compared as the fields show them, at two decimals; converted
+// values keep seven decimals.
 #include "conversions/flavour_share.h"
 
 #include <array>
@@ -10,6 +11,7 @@
 #include "conversions/flavour_contributions.h"
 #include "conversions/rounding.h"
 #include "model/refresh.h"
+#include "model/sum_checks.h"
 #include "runtime/number.h"
 #include "support/status_line.h"
 
@@ -79,7 +81,7 @@ double outNicotine(double N, double F, double brought) {
 
 ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
   if (F == 0) return {};
-  if (F > 99) return refuseTooMuchFlavour(app);
+  if (flavoursAboveLimit(F)) return refuseTooMuchFlavour(app);
 
   // PG, VG, water and other, always in this order; the nicotine goes
   // before or after them depending on the option.
@@ -92,7 +94,7 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
-    if (r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+    if (!makesHundred(r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
       result = refuse(app, "AH-1", Msg::Msg_AH1_Text, Msg::Msg_AH1_Titel, Msg::Msg_AH1_Status);
     } else {
       t.N = inNicotine(t.N, F, Summe_Aromen_N(app));
@@ -100,7 +102,7 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
     }
   } else {
     Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, 0);
-    if (r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+    if (!makesHundred(r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
       result = refuse(app, "AH-2", Msg::Msg_AH2_Text, Msg::Msg_AH2_Titel, Msg::Msg_AH2_Status);
     } else {
       sharesIn();
@@ -126,7 +128,7 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
 
 ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, int k, bool previous) {
   if (F == 0) return {};
-  if (F > 99) return refuseTooMuchFlavour(app);
+  if (flavoursAboveLimit(F)) return refuseTooMuchFlavour(app);
 
   const Contributions& c = previous ? kPrevious : kBeforeClick;
   auto sharesOut = [&] {
@@ -138,7 +140,7 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, 
   ConvResult result{ConvStatus::Converted, {}};
   const bool withNicotine = app.main().nicotineInside();
   if (withNicotine) {
-    if (r2(B) + r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+    if (!makesHundred(r2(B) + r2(t.N / 10) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
       result = refuse(app, "AE-1", Msg::Msg_AE1_Text, Msg::Msg_AE1_Titel, Msg::Msg_AE1_Status);
     } else {
       t.N = outNicotine(t.N, F, c.N(app, F, k));
@@ -146,7 +148,7 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, 
     }
   } else {
     Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, r2(B));
-    if (r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+    if (!makesHundred(r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
       result = refuse(app, "AE-2", Msg::Msg_AE2_Text, Msg::Msg_AE2_Titel, Msg::Msg_AE2_Status);
     } else {
       sharesOut();

@@ -6,6 +6,7 @@
 #include "context/app.h"
 #include "conversions/conversion_messages.h"
 #include "conversions/rounding.h"
+#include "model/sum_checks.h"
 
 namespace mirl {
 
@@ -41,13 +42,12 @@ ConvResult refuseOutOf(App& app, int k, Form form) {
   return {ConvStatus::Refused, "NE-2"};
 }
 
-// Each part rounded to two decimals before it is added, and the sum rounded
-// to two decimals as the flavour window's check does, so that a valid
-// composition (88,2 + 2 + 4,9 + 4,9) is not refused for a last-bit
-// difference.
+// Each part rounded to two decimals before it is added, and the sum taken
+// as the flavour window's check takes it, so that a valid composition
+// (88,2 + 2 + 4,9 + 4,9) is not refused for a last-bit difference.
 double roundedSum(const Parts& p) { return r2(*p.A) + r2(*p.PG) + r2(*p.VG) + r2(*p.W) + r2(*p.S); }
-bool addsUpWithoutNicotine(const Parts& p) { return r2(roundedSum(p)) == 100; }
-bool addsUpWithNicotine(const Parts& p, double N) { return r2(roundedSum(p) + r2(N / 10)) == 100; }
+bool addsUpWithoutNicotine(const Parts& p) { return makesHundred(roundedSum(p)); }
+bool addsUpWithNicotine(const Parts& p, double N) { return makesHundred(roundedSum(p) + r2(N / 10)); }
 
 void roundParts(const Parts& p) {
   for (double* x : {p.PG, p.VG, p.W, p.S, p.A}) *x = r2(*x);

@@ -4,6 +4,7 @@
 #include "conversions/conversion_messages.h"
 #include "conversions/rounding.h"
 #include "model/field_value.h"
+#include "model/sum_checks.h"
 #include "runtime/number.h"
 #include "support/status_line.h"
 
@@ -31,16 +32,12 @@ void writeGroup(const NicotineGroup& g, const Values& v) {
 
 double notBelowZero(double x) { return x < 0 ? 0 : x; }
 
-// The sum rounded to two decimals, as the fields show it, so that 88,2 + 4,9
-// + 4,9 + 2 makes 100 and not 100 and a last bit.
-bool isHundred(double sum) { return r2(sum) == 100; }
-
 }  // namespace
 
 ConvResult Nikotin_Hinzurechnen_NH(App& app, const NicotineGroup& g) {
   Values v = readGroup(g);
   ConvResult result{ConvStatus::Converted, {}};
-  if (!isHundred(v.PG + v.VG + v.W + v.S)) {
+  if (!makesHundred(v.PG + v.VG + v.W + v.S)) {
     reportConversionError(app, Msg::Msg_NH2_Text, Msg::Msg_NH2_Titel, Msg::Msg_NH2_Status);
     result = {ConvStatus::Refused, "NH-2"};
   } else {
@@ -53,7 +50,7 @@ ConvResult Nikotin_Hinzurechnen_NH(App& app, const NicotineGroup& g) {
 ConvResult Nikotin_Herausrechnen_NE(App& app, const NicotineGroup& g) {
   Values v = readGroup(g);
   ConvResult result{ConvStatus::Converted, {}};
-  if (!isHundred(v.N / 10 + v.PG + v.VG + v.W + v.S)) {
+  if (!makesHundred(v.N / 10 + v.PG + v.VG + v.W + v.S)) {
     reportConversionError(app, Msg::Msg_NE2_Text, Msg::Msg_NE2_Titel, Msg::Msg_NE2_Status);
     result = {ConvStatus::Refused, "NE-2"};
   } else if (const double rest = 100 - v.N / 10; rest != 0) {

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "context/app.h"
-#include "conversions/rounding.h"
 #include "flavours/frm_aromen.h"
 #include "model/field_value.h"
 #include "model/sum_checks.h"
@@ -36,7 +35,7 @@ double dosageSum(const FrmAromen& f) {
   for (const FlavourWindowRow& r : f.row) {
     if (r.active()) sum = sum + positive(*r.txt_Aroma_in_Basis);
   }
-  return r2(sum);
+  return shownSum(sum);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ double compositionSum(const std::array<double, 6>& parts, bool nicotineInside) {
       sum = sum + parts[i];
     }
   }
-  return r2(sum);
+  return shownSum(sum);
 }
 
 void Aromen_Fenster_Aktualisieren(App& app) {
@@ -92,7 +91,7 @@ bool Aroma_Zusammensetzung_Pruefen(App& app, int k, double& rest) {
   for (std::size_t i = 0; i < fields.size(); ++i) parts[i] = positive(*fields[i]);
   const double sum = compositionSum(parts, app.main().nicotineInside());
   rest = kHundred - sum;
-  return sum == kHundred;
+  return makesHundred(sum);
 }
 
 void Aroma_Zusammensetzung_Anzeigen(App& app, int k, bool faulty, double rest) {

@@ -33,6 +33,12 @@ void mark(rt::Label& label, rt::Color color, const std::string& tip) {
 
 }  // namespace
 
+double shownSum(double sum) { return rt::num::rounded(sum, "0.00"); }
+
+bool makesHundred(double sum) { return shownSum(sum) == kHundred; }
+
+bool flavoursAboveLimit(double total) { return shownSum(total) > kFlavourLimit; }
+
 std::string sumTooltip(const MessageTable& texts, double d) {
   if (d > 0) return texts[Msg::Tip_Es_Fehlen] + rt::num::format(d, kTipPattern) + "%";
   if (d < 0) return rt::num::format(-d, kTipPattern) + texts[Msg::Tip_Zu_Viel];
@@ -52,10 +58,10 @@ void Basis_Summe_Pruefen(App& app, int slot) {
   double sum = pg + vg + wasser + sonst;
   if (app.main().nicotineInside()) sum = sum + mgml / 10;
 
-  if (sum == kHundred) {
+  if (makesHundred(sum)) {
     Basis_Summe_Anzeigen(app, slot, kSumNormal, 0, kSumNormal);
   } else {
-    Basis_Summe_Anzeigen(app, slot, kSumRed, kHundred - sum, kSumNormal);
+    Basis_Summe_Anzeigen(app, slot, kSumRed, kHundred - shownSum(sum), kSumNormal);
   }
 }
 
@@ -92,10 +98,10 @@ void Berechnung_Summe_Pruefen(App& app) {
   sum = sum + wasser;
   sum = sum + sonst;
 
-  if (sum == kHundred) {
+  if (makesHundred(sum)) {
     Berechnung_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
   } else {
-    Berechnung_Summe_Anzeigen(app, kSumRed, kHundred - sum, kSumNormal);
+    Berechnung_Summe_Anzeigen(app, kSumRed, kHundred - shownSum(sum), kSumNormal);
   }
 }
 
@@ -127,10 +133,10 @@ void Aromen_Summe_Pruefen(App& app) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 1) sum = sum + readOrZero(*r.txt_Aroma_Menge);
   }
-  if (sum <= kFlavourLimit) {
+  if (!flavoursAboveLimit(sum)) {
     Aromen_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
   } else {
-    Aromen_Summe_Anzeigen(app, kSumRed, kFlavourLimit - sum, kSumNormal);
+    Aromen_Summe_Anzeigen(app, kSumRed, kFlavourLimit - shownSum(sum), kSumNormal);
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Sums-to-100 checks of the six bases and the target, and the 99 % limit of
 // the ticked flavours. A group that is off turns its caption labels red, and
-// their tooltips say how much is missing or too much. The sums are compared
-// exactly, with no tolerance.
+// their tooltips say how much is missing or too much. A sum is compared as
+// the fields show it, at two decimals.
 #include <string>
 
 #include "runtime/color.h"
@@ -13,6 +13,16 @@ class MessageTable;
 
 inline constexpr rt::Color kSumNormal = rt::sys::ButtonText;  // &H80000012
 inline constexpr rt::Color kSumRed = rt::Red;                 // 255
+
+// A sum of percentages as the fields show it: rounded to two decimals
+// ("0.00", read back). Parts that add up make exactly 100 (68,74 + 29,46 +
+// 1,8 is 99.99999999999999 in doubles), and a real 0,01 off stays off.
+// Every check of a sum against 100 or the flavours' 99 goes through it.
+double shownSum(double sum);
+bool makesHundred(double sum);
+// The ticked flavours' total above 99 %: the bases would be left less than
+// 1 %.
+bool flavoursAboveLimit(double total);
 
 // Tooltip for a difference d to the limit: "Es fehlen noch 2,50%" for d > 0,
 // "2,50% zu viel" for d < 0, "" for 0.

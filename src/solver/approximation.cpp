@@ -5,6 +5,7 @@
 #include "context/app.h"
 #include "model/flavour_sums.h"
 #include "model/composition.h"
+#include "model/sum_checks.h"
 #include "solver/base_record.h"
 #include "solver/grid_mixing.h"
 #include "solver/nearness.h"
@@ -107,7 +108,7 @@ class NearGrid {
 // less than 1 %): reported as the flavour-share conversion reports it.
 bool flavoursLeaveTooLittle(App& app) {
   if (!app.main().flavourShareTicked()) return false;
-  if (!(Summe_Aromen_Prozent(app) > 99)) return false;
+  if (!flavoursAboveLimit(Summe_Aromen_Prozent(app))) return false;
   showMessage(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
   return true;
 }
