@@ -18,6 +18,7 @@
 
 #include "gui/display_check.h"
 #include "gui/qt_host.h"
+#include "gui_fixture.h"
 
 namespace mirl::gui {
 namespace {
@@ -70,13 +71,13 @@ TEST(QtHostMessageBox, AnswersMapToTheRuntimesCodes) {
 TEST(QtHostMessageBox, ShownModallyAndAnsweredByAClick) {
   QtHost host;
   QString shown;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    shown = box->text();
-    box->button(QMessageBox::Yes)->click();
-  });
-  EXPECT_EQ(host.messageBox("Annäherung?", rt::mb::YesNo, "Suche"), rt::mb::Yes);
+  int answer = 0;
+  testing::answerModal<QMessageBox>([&] { answer = host.messageBox("Annäherung?", rt::mb::YesNo, "Suche"); },
+                                    [&](QMessageBox& box) {
+                                      shown = box.text();
+                                      box.button(QMessageBox::Yes)->click();
+                                    });
+  EXPECT_EQ(answer, rt::mb::Yes);
   EXPECT_EQ(shown, QStringLiteral("Annäherung?"));
 }
 
