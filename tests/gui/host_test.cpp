@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -82,6 +83,12 @@ TEST(QtHostMessageBox, ShownModallyAndAnsweredByAClick) {
 }
 
 TEST(QtHostFileDialog, FiltersStartFolderAndName) {
+  // The dialog keeps its settings (QtProject.conf) in the run's own home:
+  // what a user set there (a hidden column) never reaches this test, and
+  // the test never changes it.
+  const QString ownHome = QStringLiteral(MIRL_OWN_HOME_FOLDER "/");
+  EXPECT_TRUE(QDir::homePath().startsWith(ownHome)) << "run through tests/with-own-home";
+  EXPECT_TRUE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).startsWith(ownHome));
   EXPECT_EQ(fileFilter("Unterst\xC3\xBCtztes Format (*.ini)", "*.ini;"), QString::fromUtf8("Unterst\xC3\xBCtztes Format (*.ini)"));
   EXPECT_EQ(fileFilter("Aromen", "*.a;*.b"), QStringLiteral("Aromen (*.a *.b)"));
 
