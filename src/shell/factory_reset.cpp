@@ -88,8 +88,8 @@ constexpr std::array kRow = {
 };
 
 // The inputs the reset leaves: the language stays.
-constexpr std::array<WindowInput, 2> kKept = {window<&FrmMain::mnu_Service_Sprache_Deutsch>,
-                                              window<&FrmMain::mnu_Service_Sprache_English>};
+constexpr auto kKept = std::to_array<WindowInput>({window<&FrmMain::mnu_Service_Sprache_Deutsch>,
+                                                  window<&FrmMain::mnu_Service_Sprache_English>});
 
 // Writes one factory value into control c of f (position `at` of the
 // entry's values).

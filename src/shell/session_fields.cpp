@@ -83,7 +83,7 @@ constexpr std::array kWindowKeys = {
 
 // The input no key keeps: the live panel's price list starts at its
 // start-up position.
-constexpr std::array<WindowInput, 1> kNotKept = {window<&FrmMain::cbo_Preis_Live>};
+constexpr auto kNotKept = std::to_array<WindowInput>({window<&FrmMain::cbo_Preis_Live>});
 
 // The six fields of a flavour record, in the order of the file.
 constexpr std::array<std::pair<std::string_view, double Aromenzusammensetzung::*>, 6> kRecordFields = {{
