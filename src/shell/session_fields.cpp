@@ -7,6 +7,7 @@
 #include "model/control_access.h"
 #include "model/frm_main.h"
 #include "model/main_design.h"
+#include "model/quantity_lists.h"
 #include "runtime/number.h"
 
 namespace mirl {
@@ -35,6 +36,9 @@ struct WindowKey {
 };
 
 constexpr std::nullopt_t kDesign = std::nullopt;
+constexpr std::string_view k1ml = quantityPositionText(kQuantity1ml);
+constexpr std::string_view k5ml = quantityPositionText(kQuantity5ml);
+constexpr std::string_view k100ml = quantityPositionText(kQuantity100ml);
 
 constexpr std::array kBaseKeys = {
     BaseKey{base<&BaseSlot::txt_Hersteller>, kDesign},
@@ -46,7 +50,7 @@ constexpr std::array kBaseKeys = {
     BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, kDesign},
     BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {{"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}}},
     BaseKey{base<&BaseSlot::txt_Menge>, kDesign},
-    BaseKey{base<&BaseSlot::cbo_Preis>, {{"6", "6", "6", "6", "6", "6"}}},
+    BaseKey{base<&BaseSlot::cbo_Preis>, {{k100ml, k100ml, k100ml, k100ml, k100ml, k100ml}}},
     BaseKey{base<&BaseSlot::chk>, {{"0", "0", "0", "0", "0", "0"}}},
 };
 
@@ -55,7 +59,7 @@ constexpr std::array kRowKeys = {
     RowKey{row<&FlavourRow::txt_Aroma_Menge_ml>, kDesign},
     RowKey{row<&FlavourRow::txt_Aroma_Menge>, kDesign},
     RowKey{row<&FlavourRow::txt_Aroma_Preis>, "1,77"},
-    RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, "1"},
+    RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, k5ml},
     RowKey{row<&FlavourRow::chk_Aroma>, kDesign},
 };
 
@@ -69,7 +73,7 @@ constexpr std::array kWindowKeys = {
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Menge>, "77"},
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusatzkosten>, kDesign},
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Live_Preis_Zusatzkosten>, kDesign},
-    WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, k1ml},
     WindowKey{kSectionBerechnung, window<&FrmMain::chk_AllAromaProzent>, kDesign},
     WindowKey{kSectionGlobal, modeOption<0>, kDesign},
     WindowKey{kSectionGlobal, modeOption<1>, kDesign},
