@@ -43,7 +43,9 @@ constexpr std::string_view k100ml = quantityPositionText(kQuantity100ml);
 constexpr std::array kBaseKeys = {
     BaseKey{base<&BaseSlot::txt_Hersteller>, kDesign},
     BaseKey{base<&BaseSlot::txt_mg_ml>, kDesign},
-    // The third nicotine-free slot holds distilled water.
+    // The last slot is designed as distilled water (its caption says so):
+    // its missing PG and VG keys read as 0 and its water key as the design's
+    // 100, so that it reads as water, not as a 60/40 mix.
     BaseKey{base<&BaseSlot::txt_PG_Prozent>, {{"100", "0", "60", "100", "0", "0"}}},
     BaseKey{base<&BaseSlot::txt_VG_Prozent>, {{"0", "100", "40", "0", "100", "0"}}},
     BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, kDesign},
