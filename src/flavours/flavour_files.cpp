@@ -12,6 +12,7 @@
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_exchange.h"
 #include "flavours/frm_aromen.h"
+#include "model/quantity_lists.h"
 #include "model/validators.h"
 #include "runtime/ini_file.h"
 #include "runtime/host.h"
@@ -56,7 +57,7 @@ constexpr FileKey kVG{"txt_VG", "0", Field::Text, &FlavourWindowRow::txt_VG};
 constexpr FileKey kW{"txt_W", "0", Field::Text, &FlavourWindowRow::txt_W};
 constexpr FileKey kS{"txt_S", "0", Field::Text, &FlavourWindowRow::txt_S};
 constexpr FileKey kPrice{"txt_Preis", "0", Field::Price, &FlavourWindowRow::txt_Preis};
-constexpr FileKey kPriceList{"cbo_Preis", "1", Field::PriceList};
+constexpr FileKey kPriceList{"cbo_Preis", quantityPositionText(kQuantity5ml), Field::PriceList};
 constexpr FileKey kTick{"chk_Activate", "0", Field::Tick};
 constexpr FileKey kDose{"Dosis", "0", Field::Text, &FlavourWindowRow::txt_Aroma_in_Basis};
 

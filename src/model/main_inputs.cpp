@@ -11,20 +11,20 @@ namespace {
 
 using namespace access;
 
-constexpr std::array<BaseInput, 10> kBaseInputs = {
+constexpr auto kBaseInputs = std::to_array<BaseInput>({
     base<&BaseSlot::txt_Hersteller>,     base<&BaseSlot::txt_mg_ml>,         base<&BaseSlot::txt_PG_Prozent>,
     base<&BaseSlot::txt_VG_Prozent>,     base<&BaseSlot::txt_Wasser_Prozent>, base<&BaseSlot::txt_Sonst_Prozent>,
     base<&BaseSlot::txt_Preis_100_ml>,   base<&BaseSlot::txt_Menge>,          base<&BaseSlot::cbo_Preis>,
     base<&BaseSlot::chk>,
-};
+});
 
-constexpr std::array<RowInput, 6> kRowInputs = {
+constexpr auto kRowInputs = std::to_array<RowInput>({
     row<&FlavourRow::txt_Aroma_Kommentar>, row<&FlavourRow::txt_Aroma_Menge_ml>,
     row<&FlavourRow::txt_Aroma_Menge>,     row<&FlavourRow::txt_Aroma_Preis>,
     row<&FlavourRow::cbo_Aroma_Preis_Menge>, row<&FlavourRow::chk_Aroma>,
-};
+});
 
-constexpr std::array<WindowInput, 20> kWindowInputs = {
+constexpr auto kWindowInputs = std::to_array<WindowInput>({
     window<&FrmMain::txt_Berechnung_Zusammenstellung>,
     window<&FrmMain::txt_Berechnung_Prozent_N>,
     window<&FrmMain::txt_Berechnung_Prozent_PG>,
@@ -45,7 +45,7 @@ constexpr std::array<WindowInput, 20> kWindowInputs = {
     window<&FrmMain::mnu_Service_Farben>,
     window<&FrmMain::mnu_Service_Sprache_Deutsch>,
     window<&FrmMain::mnu_Service_Sprache_English>,
-};
+});
 
 }  // namespace
 

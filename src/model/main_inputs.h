@@ -1,10 +1,12 @@
 #pragma once
 // The main window's inputs, listed once: every control the user sets whose
-// value the design gives, a session keeps or the reset puts back. Each of
-// those three is a table keyed by these inputs in an order of its own
-// (model/main_design, shell/session_fields, shell/factory_reset); a test
-// checks that each names every input once. An input's kind is the kind of
-// its control: a text, a list, a tick box, a mode option or a menu mark.
+// value the design gives, a session keeps or the reset puts back. Those
+// three are tables of their own (model/main_design, shell/session_fields,
+// shell/factory_reset), each naming its inputs itself, in its own order,
+// and none reads this list: it is what a test checks them against (each
+// names every input once; every control the user sets is an input here or
+// one of the menu's commands). An input's kind is the kind of its control:
+// a text, a list, a tick box, a mode option or a menu mark.
 #include <span>
 #include <string_view>
 #include <vector>

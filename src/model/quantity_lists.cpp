@@ -29,6 +29,8 @@ constexpr std::array<Quantity, kQuantityEntries> kQuantities = {{
     {"5 Liter", 5000},
     {"10 Liter", 10000},
 }};
+static_assert(kQuantities[kQuantity1ml].ml == 1 && kQuantities[kQuantity5ml].ml == 5 &&
+              kQuantities[kQuantity100ml].ml == 100 && kQuantities[kQuantity5Litres].ml == 5000);
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "context/app.h"
 #include "model/control_access.h"
 #include "model/main_design.h"
+#include "model/quantity_lists.h"
 #include "model/refresh.h"
 #include "solver/proposals.h"
 #include "support/status_line.h"
@@ -32,11 +33,6 @@ using BaseFactory = FactoryValue<BaseInput, kBaseSlots>;
 using RowFactory = FactoryValue<RowInput>;
 using WindowFactory = FactoryValue<WindowInput>;
 
-// List positions: "1 ml", "100 ml", "5 Liter".
-constexpr int k1ml = 0;
-constexpr int k100ml = 6;
-constexpr int k5Litres = 12;
-
 // The options, before the colour flag is set.
 constexpr std::array kOptions = {
     WindowFactory{window<&FrmMain::chk_AllAromaProzent>},
@@ -57,8 +53,8 @@ constexpr std::array kTarget = {
     WindowFactory{window<&FrmMain::txt_Berechnung_Prozent_Sonst>},
     WindowFactory{window<&FrmMain::txt_Berechnung_Zusatzkosten>},
     WindowFactory{window<&FrmMain::txt_Live_Preis_Zusatzkosten>},
-    WindowFactory{window<&FrmMain::cbo_Preis_Berechnung>, std::array{k100ml}},
-    WindowFactory{window<&FrmMain::cbo_Preis_Live>, std::array{k100ml}},
+    WindowFactory{window<&FrmMain::cbo_Preis_Berechnung>, std::array{kQuantity100ml}},
+    WindowFactory{window<&FrmMain::cbo_Preis_Live>, std::array{kQuantity100ml}},
     WindowFactory{modeOption<0>},
     WindowFactory{modeOption<1>},
 };
@@ -73,7 +69,8 @@ constexpr std::array kBase = {
     BaseFactory{base<&BaseSlot::txt_Wasser_Prozent>},
     BaseFactory{base<&BaseSlot::txt_Sonst_Prozent>},
     BaseFactory{base<&BaseSlot::txt_Preis_100_ml>},
-    BaseFactory{base<&BaseSlot::cbo_Preis>, std::array{k100ml, k100ml, k100ml, k100ml, k100ml, k5Litres}},
+    BaseFactory{base<&BaseSlot::cbo_Preis>, std::array{kQuantity100ml, kQuantity100ml, kQuantity100ml,
+                                                       kQuantity100ml, kQuantity100ml, kQuantity5Litres}},
     BaseFactory{base<&BaseSlot::chk>},
 };
 
@@ -83,13 +80,13 @@ constexpr std::array kRow = {
     RowFactory{row<&FlavourRow::txt_Aroma_Menge>},
     RowFactory{row<&FlavourRow::txt_Aroma_Menge_ml>},
     RowFactory{row<&FlavourRow::txt_Aroma_Preis>},
-    RowFactory{row<&FlavourRow::cbo_Aroma_Preis_Menge>, std::array{k1ml}},
+    RowFactory{row<&FlavourRow::cbo_Aroma_Preis_Menge>, std::array{kQuantity1ml}},
     RowFactory{row<&FlavourRow::chk_Aroma>},
 };
 
 // The inputs the reset leaves: the language stays.
-constexpr std::array<WindowInput, 2> kKept = {window<&FrmMain::mnu_Service_Sprache_Deutsch>,
-                                              window<&FrmMain::mnu_Service_Sprache_English>};
+constexpr auto kKept = std::to_array<WindowInput>({window<&FrmMain::mnu_Service_Sprache_Deutsch>,
+                                                  window<&FrmMain::mnu_Service_Sprache_English>});
 
 // Writes one factory value into control c of f (position `at` of the
 // entry's values).

@@ -7,6 +7,7 @@
 #include "model/control_access.h"
 #include "model/frm_main.h"
 #include "model/main_design.h"
+#include "model/quantity_lists.h"
 #include "runtime/number.h"
 
 namespace mirl {
@@ -35,18 +36,23 @@ struct WindowKey {
 };
 
 constexpr std::nullopt_t kDesign = std::nullopt;
+constexpr std::string_view k1ml = quantityPositionText(kQuantity1ml);
+constexpr std::string_view k5ml = quantityPositionText(kQuantity5ml);
+constexpr std::string_view k100ml = quantityPositionText(kQuantity100ml);
 
 constexpr std::array kBaseKeys = {
     BaseKey{base<&BaseSlot::txt_Hersteller>, kDesign},
     BaseKey{base<&BaseSlot::txt_mg_ml>, kDesign},
-    // The third nicotine-free slot holds distilled water.
+    // The last slot is designed as distilled water (its caption says so):
+    // its missing PG and VG keys read as 0 and its water key as the design's
+    // 100, so that it reads as water, not as a 60/40 mix.
     BaseKey{base<&BaseSlot::txt_PG_Prozent>, {{"100", "0", "60", "100", "0", "0"}}},
     BaseKey{base<&BaseSlot::txt_VG_Prozent>, {{"0", "100", "40", "0", "100", "0"}}},
     BaseKey{base<&BaseSlot::txt_Wasser_Prozent>, kDesign},
     BaseKey{base<&BaseSlot::txt_Sonst_Prozent>, kDesign},
     BaseKey{base<&BaseSlot::txt_Preis_100_ml>, {{"7,77", "7,77", "7,77", "7,77", "7,77", "7,77"}}},
     BaseKey{base<&BaseSlot::txt_Menge>, kDesign},
-    BaseKey{base<&BaseSlot::cbo_Preis>, {{"6", "6", "6", "6", "6", "6"}}},
+    BaseKey{base<&BaseSlot::cbo_Preis>, {{k100ml, k100ml, k100ml, k100ml, k100ml, k100ml}}},
     BaseKey{base<&BaseSlot::chk>, {{"0", "0", "0", "0", "0", "0"}}},
 };
 
@@ -55,7 +61,7 @@ constexpr std::array kRowKeys = {
     RowKey{row<&FlavourRow::txt_Aroma_Menge_ml>, kDesign},
     RowKey{row<&FlavourRow::txt_Aroma_Menge>, kDesign},
     RowKey{row<&FlavourRow::txt_Aroma_Preis>, "1,77"},
-    RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, "1"},
+    RowKey{row<&FlavourRow::cbo_Aroma_Preis_Menge>, k5ml},
     RowKey{row<&FlavourRow::chk_Aroma>, kDesign},
 };
 
@@ -69,7 +75,7 @@ constexpr std::array kWindowKeys = {
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Menge>, "77"},
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Berechnung_Zusatzkosten>, kDesign},
     WindowKey{kSectionBerechnung, window<&FrmMain::txt_Live_Preis_Zusatzkosten>, kDesign},
-    WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, "0"},
+    WindowKey{kSectionBerechnung, window<&FrmMain::cbo_Preis_Berechnung>, k1ml},
     WindowKey{kSectionBerechnung, window<&FrmMain::chk_AllAromaProzent>, kDesign},
     WindowKey{kSectionGlobal, modeOption<0>, kDesign},
     WindowKey{kSectionGlobal, modeOption<1>, kDesign},
@@ -83,7 +89,7 @@ constexpr std::array kWindowKeys = {
 
 // The input no key keeps: the live panel's price list starts at its
 // start-up position.
-constexpr std::array<WindowInput, 1> kNotKept = {window<&FrmMain::cbo_Preis_Live>};
+constexpr auto kNotKept = std::to_array<WindowInput>({window<&FrmMain::cbo_Preis_Live>});
 
 // The six fields of a flavour record, in the order of the file.
 constexpr std::array<std::pair<std::string_view, double Aromenzusammensetzung::*>, 6> kRecordFields = {{

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include "flavours/frm_aromen.h"
 #include "gui/flavour_window.h"
@@ -112,28 +111,22 @@ TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
   app().loop().setHost(qtHost);
   QWidget* boxOwner = nullptr;
   QWidget* dialogOwner = nullptr;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    boxOwner = box->parentWidget();
-    box->button(QMessageBox::Yes)->click();
-  });
   const FlavourWindowRow& r1 = form().row[1];
   r1.txt_Bezeichnung->setText("Erdbeere");
-  QTest::mouseClick(fw<QPushButton>(r1.btn_Reset), Qt::LeftButton);
-  QApplication::processEvents();
+  answerModal<QMessageBox>([&] { QTest::mouseClick(fw<QPushButton>(r1.btn_Reset), Qt::LeftButton); },
+                           [&](QMessageBox& box) {
+                             boxOwner = box.parentWidget();
+                             box.button(QMessageBox::Yes)->click();
+                           });
   EXPECT_EQ(boxOwner, &w);
   EXPECT_EQ(r1.txt_Bezeichnung->Text(), "Aroma 1");
   EXPECT_EQ(QApplication::activeWindow(), &w);
 
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    dialogOwner = dialog->parentWidget();
-    dialog->reject();
-  });
-  QTest::mouseClick(fw<QPushButton>(r1.btn_Speichern), Qt::LeftButton);
-  QApplication::processEvents();
+  answerModal<QFileDialog>([&] { QTest::mouseClick(fw<QPushButton>(r1.btn_Speichern), Qt::LeftButton); },
+                           [&](QFileDialog& dialog) {
+                             dialogOwner = dialog.parentWidget();
+                             dialog.reject();
+                           });
   app().loop().setHost(host());
   EXPECT_EQ(dialogOwner, &w);
   EXPECT_EQ(QApplication::activeWindow(), &w);

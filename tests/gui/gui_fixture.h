@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +31,36 @@ inline QRect designedAt(const QWidget& w, QPoint at) {
 
 // The program's red as the light theme shows it: darkened to read well.
 inline bool drawnRed(const QColor& c) { return c.red() > 150 && c.green() == 0 && c.blue() == 0; }
+
+// Runs `act`, which is to open one modal W, and has `answer` handle it once
+// it is up. No W at all fails; anything else modal that comes up meanwhile
+// (another box, a second one, the W left open by `answer`) fails and is
+// closed, so that a test never waits on a box nobody answers.
+template <class W, class Act, class Answer>
+void answerModal(Act act, Answer answer) {
+  bool answered = false;
+  QTimer watch;
+  watch.setInterval(5);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* expected = qobject_cast<W*>(modal); expected && !answered) {
+      answered = true;
+      answer(*expected);
+      return;
+    }
+    ADD_FAILURE() << "unanswered " << modal->metaObject()->className() << " closed";
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+  });
+  watch.start();
+  act();
+  QApplication::processEvents();
+  EXPECT_TRUE(answered) << "no " << W::staticMetaObject.className() << " came up";
+}
 
 class GuiTest : public ::testing::Test {
  protected:

@@ -35,14 +35,14 @@ TEST(QuantityLists, RefillingAppendsAndCountsTheIndexFromTheFirstEntry) {
   testkit::TestApp t;
   rt::ComboBox& list = *t.main().cbo_Preis_Live;
   const auto before = t.app().refreshCount;
-  Mengenauswahl_Liste_Fuellen(list, 20);
+  Mengenauswahl_Liste_Fuellen(list, kQuantityEntries + kQuantity100ml);
   EXPECT_EQ(list.ListCount(), 2 * kQuantityEntries);
-  EXPECT_EQ(list.ListIndex(), 20);
+  EXPECT_EQ(list.ListIndex(), kQuantityEntries + kQuantity100ml);
   EXPECT_EQ(list.Text(), "100 ml");
   EXPECT_EQ(t.app().refreshCount, before + 1);  // the selection changed
 
   Mengenauswahl_Liste_Fuellen(list, 99);  // no such entry: selection stays
-  EXPECT_EQ(list.ListIndex(), 20);
+  EXPECT_EQ(list.ListIndex(), kQuantityEntries + kQuantity100ml);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 // The main window's inputs are listed once; the design values, the session
 // keys and the reset are tables of their own order. Each must name every
-// input of the list exactly once, so that a new input cannot be forgotten in
-// one of them.
+// input of the list exactly once, and every control a user sets must be in
+// the list or be named as no input, so that a new input cannot be forgotten
+// in the list or in one of the tables.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "model/control_access.h"
 #include "model/frm_main.h"
 #include "model/main_design.h"
 #include "model/main_inputs.h"
@@ -49,8 +53,66 @@ std::vector<std::string> problems(FrmMain& f, const InputOrder& order) {
   return out;
 }
 
+// Controls a user sets that hold no value: the menu's commands.
+const auto kCommands = std::to_array<WindowInput>({
+    access::window<&FrmMain::mnu_Datei_Oeffnen>,
+    access::window<&FrmMain::mnu_Datei_Speichern_Unter>,
+    access::window<&FrmMain::mnu_Service_Aromenkonfiguration>,
+    access::window<&FrmMain::mnu_Info>,
+});
+
+// A control the user sets: an unlocked text box, a list, a tick box, a mode
+// option or a menu entry that opens no menu of its own.
+bool userSets(const FrmMain& f, const rt::Control& c) {
+  switch (c.kind()) {
+    case rt::ControlKind::TextBox:
+      return !static_cast<const rt::TextBox&>(c).Locked();
+    case rt::ControlKind::ComboBox:
+    case rt::ControlKind::CheckBox:
+    case rt::ControlKind::OptionButton:
+      return true;
+    case rt::ControlKind::Menu: {
+      const auto& item = static_cast<const rt::MenuItem&>(c);
+      if (item.isSeparator()) return false;
+      for (const auto& other : f.controls()) {
+        const bool menu = other->kind() == rt::ControlKind::Menu;
+        if (menu && static_cast<const rt::MenuItem&>(*other).parent() == &item) return false;
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// What is wrong with the list against the window: controls the user sets
+// that it misses (nor named as no input), and names of the set of no inputs
+// that are inputs or nothing the user sets.
+std::vector<std::string> unlisted(FrmMain& f) {
+  std::set<const rt::Control*> listed;
+  for (BaseSlot& b : f.basis) {
+    for (BaseInput i : baseInputs()) listed.insert(i(b));
+  }
+  for (int k : kFlavourRowNumbers) {
+    for (RowInput i : rowInputs()) listed.insert(i(f.aroma[k]));
+  }
+  for (WindowInput i : windowInputs()) listed.insert(i(f));
+  std::set<const rt::Control*> others;
+  for (WindowInput i : kCommands) others.insert(i(f));
+  std::vector<std::string> out;
+  for (const auto& c : f.controls()) {
+    const bool sets = userSets(f, *c);
+    const bool input = listed.contains(c.get());
+    const bool other = others.contains(c.get());
+    if (sets && !input && !other) out.push_back(c->fullName() + " is in no list");
+    if (other && (input || !sets)) out.push_back(c->fullName() + " is wrongly named as no input");
+  }
+  return out;
+}
+
 TEST(InputList, DesignSessionAndResetEachNameEveryInputOnce) {
   FrmMain f;
+  EXPECT_EQ(unlisted(f), std::vector<std::string>{});
   EXPECT_EQ(problems(f, designInputs()), std::vector<std::string>{}) << "design values";
   EXPECT_EQ(problems(f, sessionInputs()), std::vector<std::string>{}) << "session keys";
   EXPECT_EQ(problems(f, resetInputs()), std::vector<std::string>{}) << "reset";
