@@ -14,7 +14,11 @@
 #include <QTranslator>
 #include <QTreeView>
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
+
+#include "runtime/file_extension.h"
 
 namespace mirl::gui {
 
@@ -213,18 +217,55 @@ int QtHost::messageBox(const std::string& prompt, int style, const std::string& 
   return messageAnswer(style, pressed);
 }
 
+namespace {
+
+QString completedName(const QString& path, const std::string& extension) {
+  return QString::fromStdString(rt::withDefaultExtension(path.toStdString(), extension));
+}
+
+// A save dialog asks before it overwrites the name the program completes
+// (with the kind's extension, "Dr. Pepper" to "Dr. Pepper.ini"), not the
+// name as typed, which Qt's own question would be about: that one is off,
+// and the same question, in Qt's words and translation, is asked here.
+class CompletingFileDialog : public QFileDialog {
+ public:
+  CompletingFileDialog(QWidget* parent, const QString& title, std::string extension)
+      : QFileDialog(parent, title), extension_(std::move(extension)) {}
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (acceptMode() == AcceptSave && files.size() == 1 && !QFileInfo(files.constFirst()).isDir()) {
+      const QFileInfo target(completedName(files.constFirst(), extension_));
+      if (target.exists() && !replaceAllowed(target.fileName())) return;
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool replaceAllowed(const QString& name) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+  }
+
+  std::string extension_;
+};
+
+}  // namespace
+
 std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
   const bool save = request.kind == rt::FileDialogRequest::Kind::Save;
   const QPointer<QWidget> owner = dialogParent();
-  QFileDialog dialog(owner, fromUtf8(request.title));
+  CompletingFileDialog dialog(owner, fromUtf8(request.title), save ? request.defaultExtension : std::string());
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setViewMode(QFileDialog::Detail);
   new ShowAllColumns(dialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  // A name without a "." gets the extension; the dialog asks about
-  // overwriting the completed name.
-  dialog.setDefaultSuffix(fromUtf8(request.defaultExtension));
+  // The question about overwriting is the dialog's own (see above).
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   QStringList filters;
   for (const auto& [description, patterns] : request.filters) filters << fileFilter(description, patterns);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
@@ -245,6 +286,7 @@ std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
     reactivate(owner);
   }
   if (chosen.isEmpty()) return {};
+  if (save) chosen = completedName(chosen, request.defaultExtension);
   return QFileInfo(chosen).absoluteFilePath().toStdString();
 }
 

@@ -39,8 +39,8 @@ struct FileDialogRequest {
   std::string startPath;
   // File name proposed in the name box (save only).
   std::string proposedName;
-  // Added, after a ".", to a name chosen without a "." in it (save only;
-  // nothing when empty).
+  // Added, after a ".", to a name chosen without an extension of its own
+  // (rt::withDefaultExtension; save only; nothing when empty).
   std::string defaultExtension;
 };
 

@@ -1,5 +1,6 @@
 #include "solver/proposals.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -18,6 +19,11 @@ int filledPlaces(double lastIndex) {
   if (last >= kProposalPlaces) last = kProposalPlaces - 1;
   return last + 1;
 }
+
+// Whether two prices are one: the same mixture priced along different paths
+// of the search differs in the last places, so prices within 1e-9 of the
+// larger one's size count as equal.
+bool samePrice(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
 }  // namespace
 
 int listIndex(double index) {
@@ -46,26 +52,27 @@ int sortProposalRange(ProposalList& list, int filled) {
   if (filled < 0) filled = 0;
   if (filled > kProposalPlaces) filled = kProposalPlaces;
 
-  // Bubble sort over the filled places; only a strictly higher price moves
-  // back, so records of equal price keep the order in which they were found.
+  // Bubble sort over the filled places; only a price higher by more than
+  // the noise moves back, so records of the same price keep the order in
+  // which they were found.
   for (int bound = filled - 2; bound >= 0; --bound) {
     for (int i = 0; i <= bound; ++i) {
       auto& a = list[static_cast<size_t>(i)];
       auto& b = list[static_cast<size_t>(i + 1)];
-      if (a.price() > b.price()) std::swap(a, b);
+      if (a.price() > b.price() && !samePrice(a.price(), b.price())) std::swap(a, b);
     }
   }
 
   // One record per price: the sorted order puts repeats of a price right
   // after its first record, so a record is kept when its price is above the
-  // last price kept. The first record is always kept, so a price of 0 (bases
-  // without prices) survives once.
+  // last price kept by more than the noise. The first record is always
+  // kept, so a price of 0 (bases without prices) survives once.
   ProposalList kept{};
   int count = 0;
   double lastPrice = 0;
   for (int i = 0; i < filled; ++i) {
     const auto& rec = list[static_cast<size_t>(i)];
-    if (count == 0 || rec.price() > lastPrice) {
+    if (count == 0 || (rec.price() > lastPrice && !samePrice(rec.price(), lastPrice))) {
       kept[static_cast<size_t>(count)] = rec;
       lastPrice = rec.price();
       ++count;

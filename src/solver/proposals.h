@@ -19,7 +19,9 @@ void Vorschlag_Kopieren(const ProposalList& from, int fromIndex, ProposalList& t
 
 // Sorts places 0..filled-1 by price (field 7), ascending and stable, keeps
 // the first record of every distinct price (0 included) at the front and
-// clears every other place. Returns the number kept. Places at or beyond
+// clears every other place. Prices within 1e-9 of the larger one's size are
+// one price: the same mixture priced along different paths of the search
+// differs in the last places. Returns the number kept. Places at or beyond
 // `filled` are never taken for records, whatever their price.
 int sortProposalRange(ProposalList& list, int filled);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "context/app.h"
+#include "runtime/file_extension.h"
 #include "runtime/utf8.h"
 
 namespace mirl {
@@ -72,16 +73,6 @@ std::string proposedFileName(std::string_view name) {
   return out;
 }
 
-// The path chosen with the extension added when its file name has no "."
-// (the rule of the platform's dialog, which asks about the completed name).
-std::string withExtension(std::string path, std::string_view extension) {
-  if (path.empty() || extension.empty()) return path;
-  const size_t slash = path.find_last_of('/');
-  const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (name.empty() || name.find('.') != std::string_view::npos) return path;
-  return path + "." + std::string(extension);
-}
-
 }  // namespace
 
 std::string Filter_Umwandeln(std::string_view filter) {
@@ -115,7 +106,7 @@ std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view
   request.startPath = std::string(startPath);
   request.proposedName = proposedFileName(proposedName);
   request.defaultExtension = std::string(defaultExtension);
-  return withExtension(fromBuffer(app.host().fileDialog(request)), defaultExtension);
+  return rt::withDefaultExtension(fromBuffer(app.host().fileDialog(request)), defaultExtension);
 }
 
 }  // namespace mirl

@@ -18,10 +18,10 @@ std::string Dialog_Oeffnen(App& app, std::string_view filter, std::string_view s
 // Asks for a file to write. The name given is proposed as far as it can name
 // a file: up to its first NUL, without control characters, cut to 255 bytes
 // on a character boundary, and nothing when only dots or nothing remain. A
-// name chosen without a "." gets the default extension (given without its
-// dot), whatever the host did, and the dialog asks before an existing file
-// under the completed name is overwritten. The full path, or "" when the
-// user cancels.
+// name chosen without an extension of its own (rt::hasOwnExtension) gets the
+// default extension (given without its dot), whatever the host did, and the
+// dialog asks before an existing file under the completed name is
+// overwritten. The full path, or "" when the user cancels.
 std::string Dialog_Speichern(App& app, std::string_view filter, std::string_view defaultExtension,
                              std::string_view startPath, std::string_view proposedName);
 

@@ -103,9 +103,8 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   QtHost host;
   QFileDialog::AcceptMode mode{};
   QFileDialog::FileMode fileMode{};
-  QString folder, selected, title, suffix;
+  QString folder, selected, title;
   QStringList filters;
-  bool confirmsOverwrite = false;
   host.fileDialogHook = [&](QFileDialog& d) {
     mode = d.acceptMode();
     fileMode = d.fileMode();
@@ -114,8 +113,6 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
     selected = files.isEmpty() ? QString() : QFileInfo(files.first()).fileName();
     title = d.windowTitle();
     filters = d.nameFilters();
-    suffix = d.defaultSuffix();
-    confirmsOverwrite = !d.testOption(QFileDialog::DontConfirmOverwrite);
     return last;
   };
 
@@ -144,11 +141,7 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   EXPECT_EQ(mode, QFileDialog::AcceptSave);
   EXPECT_EQ(fileMode, QFileDialog::AnyFile);
   EXPECT_EQ(folder, dir.filePath(QStringLiteral("Kochbuch")));
-  // The name the dialog gives back, and asks about overwriting, is the
-  // completed one.
-  EXPECT_EQ(selected, QStringLiteral("Mein Rezept.ini"));
-  EXPECT_EQ(suffix, QStringLiteral("ini"));
-  EXPECT_TRUE(confirmsOverwrite);
+  EXPECT_EQ(selected, QStringLiteral("Mein Rezept"));
 
   // A folder that does not exist yet: the nearest one above it.
   save.startPath = dir.filePath(QStringLiteral("Aromen/neu")).toStdString();
@@ -185,6 +178,67 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   EXPECT_EQ(columns.size(), 4u);
   for (const auto& [width, wanted] : columns) EXPECT_GE(width, wanted);
   EXPECT_GE(room, listed);
+}
+
+// The name typed is saved completed by the kind's extension ("Dr. Pepper" as
+// "Dr. Pepper.MirlAroma"), and the overwrite question is about that file,
+// in the language of the program; No leaves the dialog open. A file under
+// the name as typed is not asked about.
+TEST(QtHostFileDialog, AsksAboutOverwritingTheCompletedName) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const char* name : {"Dr. Pepper.MirlAroma", "Erdbeer 6.5mg"}) {
+    QFile file(dir.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QtHost host;
+  host.setLanguage("de");
+  rt::FileDialogRequest save;
+  save.kind = rt::FileDialogRequest::Kind::Save;
+  save.title = "Speichern";
+  save.filters = {{"MirlAromazusammenstellungs-Datei (*.MirlAroma)", "*.MirlAroma;"}};
+  save.startPath = dir.path().toStdString();
+  save.defaultExtension = "MirlAroma";
+
+  QStringList questions;
+  auto answerNext = [&questions](QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [&questions, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      questions << box->text();
+      box->button(button)->click();
+    });
+  };
+  // Enter in the name box, as the user saves.
+  auto saveTyped = [](QFileDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), Qt::Key_Return); };
+  bool openAfterNo = false;
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    answerNext(QMessageBox::No);
+    saveTyped(*d);
+    openAfterNo = d->isVisible();
+    answerNext(QMessageBox::Yes);
+    saveTyped(*d);
+  });
+  save.proposedName = "Dr. Pepper";
+  EXPECT_EQ(host.fileDialog(save), dir.filePath(QStringLiteral("Dr. Pepper.MirlAroma")).toStdString());
+  EXPECT_TRUE(openAfterNo);
+  ASSERT_EQ(questions.size(), 2);
+  for (const QString& question : questions) {
+    EXPECT_EQ(question.toStdString(), "Die Datei Dr. Pepper.MirlAroma existiert bereits.\nSoll sie \xC3\xBC" "berschrieben werden?");
+  }
+
+  QTimer::singleShot(0, [&] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    answerNext(QMessageBox::No);
+    saveTyped(*d);
+  });
+  save.proposedName = "Erdbeer 6.5mg";
+  EXPECT_EQ(host.fileDialog(save), dir.filePath(QStringLiteral("Erdbeer 6.5mg.MirlAroma")).toStdString());
+  QApplication::processEvents();
+  EXPECT_EQ(questions.size(), 2);
 }
 
 TEST(QtHostLoop, HandlesEventsAtMostEveryTenMilliseconds) {

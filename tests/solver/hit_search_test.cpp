@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <random>
+#include <string>
+
 #include "runtime/host.h"
+#include "runtime/number.h"
 #include "solver/hit_search.h"
+#include "solver/proposals.h"
 #include "solver_fixture.h"
 
 namespace mirl::solvertest {
@@ -190,6 +197,69 @@ TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {
   EXPECT_EQ(st().Vorschlagsliste, ProposalList{});
   EXPECT_EQ(st().Trefferliste, ProposalList{});
   EXPECT_TRUE(st().Vorschlaege_Vorhanden);  // left as it was
+}
+
+// Random recipes of a nicotine base, PG, VG and a third nicotine-free base
+// (of PG and VG, so that many mixtures meet the target, or water): a mixture
+// found again deeper in the grid is priced along another path, a few units
+// in the last place apart. The shown list holds every mixture once and keeps
+// every hit whose price stands apart from all others by more than that noise.
+TEST_F(HitSearch, RandomRecipesShowEachMixtureOnceAndLoseNoOtherPrice) {
+  std::mt19937 rng(20250125);
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  auto near = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b)); };
+  // PG, VG and water of the slots in order.
+  std::array<std::array<const char*, 3>, kBaseSlots> madeOf{
+      {{"100", "0", "0"}, {"0", "100", "0"}, {"50", "50", "0"}, {"100", "0", "0"}, {"0", "100", "0"}, {}}};
+  constexpr std::array<std::array<const char*, 3>, 3> kThird{{{"50", "50", "0"}, {"30", "70", "0"}, {"0", "0", "100"}}};
+  int withProposals = 0, severalShown = 0, noisyPairs = 0;
+  for (int run = 0; run < 10; ++run) {
+    for (auto& b : w().basis) b.chk->setValueSilently(0);
+    madeOf[VPG_Basis] = kThird[pick(0, 2)];
+    const int nicotine = pick(PG_N_Basis, VPG_N_Basis);
+    for (int k : {nicotine, int{PG_Basis}, int{VG_Basis}, int{VPG_Basis}}) {
+      const std::string mg = k == nicotine ? std::array{"12", "18", "20", "24", "36", "48"}[pick(0, 5)] : "0";
+      base(static_cast<BaseSlotId>(k), {mg, madeOf[k][0], madeOf[k][1], madeOf[k][2], "0",
+                                        rt::num::format(pick(50, 3000) / 100.0, "0.00")});
+    }
+    const int pg = 10 * pick(2, 8);
+    target(std::array{"10", "30", "100", "250", "1000"}[pick(0, 4)], std::array{"0", "3", "6", "9", "12"}[pick(0, 4)],
+           std::to_string(pg), std::to_string(100 - pg));
+    messageBoxes(false);
+    st().Berechnung_Abbrechen = false;
+    Berechnung_Treffersuche(app());
+
+    const ProposalList& hits = st().Trefferliste;
+    const ProposalList& shown = st().Vorschlagsliste;
+    const int last = listIndex(st().Vorschlag_Letzter_Index);
+    int found = 0;
+    while (found < kProposalPlaces && hits[found] != Vorschlag_Datensatz{}) ++found;
+    SCOPED_TRACE("recipe " + std::to_string(run) + ", " + std::to_string(found) + " hits");
+    withProposals += found > 0;
+    severalShown += last > 0;
+    for (int i = 0; i <= last; ++i) {
+      for (int j = i + 1; j <= last; ++j) {
+        bool same = true;
+        for (int k = 0; k < kBaseSlots; ++k) same = same && near(shown[i].baseAmount(k), shown[j].baseAmount(k));
+        EXPECT_FALSE(same) << "proposals " << i + 1 << " and " << j + 1 << " mix the same";
+      }
+    }
+    for (int h = 0; h < found; ++h) {
+      bool apart = true;
+      for (int g = 0; g < found; ++g) {
+        const bool noise = g != h && near(hits[h].price(), hits[g].price());
+        apart = apart && !noise;
+        noisyPairs += g > h && noise && hits[h].price() != hits[g].price();
+      }
+      bool kept = false;
+      for (int i = 0; i <= last; ++i) kept = kept || shown[i].price() == hits[h].price();
+      EXPECT_TRUE(kept || !apart) << "hit " << h + 1 << " priced " << hits[h].price() << " is lost";
+    }
+  }
+  // The recipes reach what they are meant to.
+  EXPECT_GE(withProposals, 6);
+  EXPECT_GE(severalShown, 3);
+  EXPECT_GE(noisyPairs, 10);
 }
 
 }  // namespace
