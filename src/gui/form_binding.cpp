@@ -13,6 +13,7 @@
 
 #include "gui/colors.h"
 #include "gui/model_widgets.h"
+#include "gui/text_positions.h"
 #include "gui/window_fit.h"
 
 namespace mirl::gui {
@@ -294,10 +295,12 @@ void FormBinding::syncList(const rt::ComboBox& list, QComboBox& cb, rt::Prop p) 
 
 void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {
   Syncing s(syncing_);
+  const QString text = le.text();
+  const int start = utf16Position(text, t.SelStart());
   if (t.SelLength() > 0) {
-    le.setSelection(t.SelStart(), t.SelLength());
+    le.setSelection(start, utf16Position(text, t.SelStart() + t.SelLength()) - start);
   } else {
-    le.setCursorPosition(t.SelStart());
+    le.setCursorPosition(start);
   }
 }
 
