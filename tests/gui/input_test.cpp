@@ -326,6 +326,33 @@ TEST_F(InputTest, MenuCheckMarkFollowsTheModel) {
   EXPECT_EQ(win().action(m)->isChecked(), m->Checked());
 }
 
+TEST_F(InputTest, ClicksBesideTheModelsControlsLeaveTheFocusWithIt) {
+  // A ticked flavour row greys its amount in millilitres; a click there, on
+  // a blank spot or on a field of a disabled window keeps the focus on the
+  // tick box, and the space bar still toggles it.
+  const FlavourRow& r = f().aroma[1];
+  clickBox(w<QCheckBox>(r.chk_Aroma));
+  ASSERT_EQ(r.chk_Aroma->Value(), 1);
+  ASSERT_FALSE(r.txt_Aroma_Menge_ml->Enabled());
+  QWidget* content = win().findChild<DesignedArea*>()->widget();
+  ASSERT_EQ(content->childAt(2, 2), nullptr);
+  QTest::mouseClick(w<QLineEdit>(r.txt_Aroma_Menge_ml), Qt::LeftButton);
+  QTest::mouseClick(content, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  f().setEnabled(false);
+  QTest::mouseClick(w<QLineEdit>(a), Qt::LeftButton);
+  f().setEnabled(true);
+  EXPECT_EQ(f().focused(), r.chk_Aroma);
+  EXPECT_EQ(QApplication::focusWidget(), w<QCheckBox>(r.chk_Aroma));
+  // Disabled, the box cannot show the focus, and no other control seems to
+  // have it; enabled again, it has it back.
+  r.chk_Aroma->setEnabled(false);
+  EXPECT_EQ(QApplication::focusWidget(), &win());
+  r.chk_Aroma->setEnabled(true);
+  EXPECT_EQ(QApplication::focusWidget(), w<QCheckBox>(r.chk_Aroma));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(r.chk_Aroma->Value(), 0);
+}
+
 TEST_F(InputTest, FocusSetByCodeMovesQtsFocus) {
   focus(a);
   ASSERT_TRUE(f().btn_Reset->SetFocus());
