@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -13,6 +14,7 @@
 
 #include "gui/colors.h"
 #include "gui/model_widgets.h"
+#include "gui/text_positions.h"
 #include "gui/window_fit.h"
 
 namespace mirl::gui {
@@ -42,6 +44,7 @@ FormBinding::FormBinding(rt::Form& form, QWidget& window) : form_(form), window_
   form_.setObserver(this);
   watch(window_);
   showFocusFrames();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followForm(now); });
   Syncing s(syncing_);
   window_.setWindowTitle(qs(form_.Caption()));
   syncWindowGeometry();
@@ -233,7 +236,7 @@ bool FormBinding::syncCommon(const rt::Control& c, QWidget& w, rt::Prop p) {
   switch (p) {
     case rt::Prop::Enabled:
       w.setEnabled(c.Enabled());
-      if (c.Enabled() && form_.focused() == &c) syncFocus();
+      if (form_.focused() == &c) syncFocus();
       return true;
     case rt::Prop::Visible:
       // Only an explicit hide needs an explicit show: a widget not yet on
@@ -243,6 +246,7 @@ bool FormBinding::syncCommon(const rt::Control& c, QWidget& w, rt::Prop p) {
       } else if (w.isHidden() && w.testAttribute(Qt::WA_WState_ExplicitShowHide)) {
         w.show();
       }
+      if (form_.focused() == &c) syncFocus();
       return true;
     case rt::Prop::ToolTipText:
       w.setToolTip(qs(c.ToolTipText()));
@@ -294,10 +298,12 @@ void FormBinding::syncList(const rt::ComboBox& list, QComboBox& cb, rt::Prop p) 
 
 void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {
   Syncing s(syncing_);
+  const QString text = le.text();
+  const int start = utf16Position(text, t.SelStart());
   if (t.SelLength() > 0) {
-    le.setSelection(t.SelStart(), t.SelLength());
+    le.setSelection(start, utf16Position(text, t.SelStart() + t.SelLength()) - start);
   } else {
-    le.setCursorPosition(t.SelStart());
+    le.setCursorPosition(start);
   }
 }
 
@@ -510,26 +516,48 @@ void FormBinding::syncWaitCursor() {
   }
 }
 
+QWidget* FormBinding::focusTarget() const {
+  const rt::Control* c = form_.focused();
+  QWidget* w = c ? widget(c) : nullptr;
+  return w && w->isEnabled() && w->isVisible() ? w : &window_;
+}
+
+void FormBinding::holdKeyboard() {
+  QWidget* fw = window_.focusWidget();
+  // The menu bar has the keys while the user walks its menus.
+  if (fw == &window_ || qobject_cast<QMenuBar*>(fw)) return;
+  Syncing s(syncing_);
+  window_.setFocus(Qt::OtherFocusReason);
+}
+
 void FormBinding::syncFocus() {
   rt::Control* c = form_.focused();
   if (!c) {
     // The focus left every control; unless it arrives somewhere else within
     // the current action, the window itself holds the keyboard.
     QTimer::singleShot(0, this, [this] {
-      if (released_) return;
-      QWidget* fw = window_.focusWidget();
-      if (!form_.focused() && fw && controlOf(fw)) {
-        Syncing s(syncing_);
-        window_.setFocus(Qt::OtherFocusReason);
-      }
+      if (!released_ && !form_.focused()) holdKeyboard();
     });
     return;
   }
-  QWidget* w = widget(c);
-  if (!w || !w->isEnabled() || !window_.isVisible()) return;
+  if (!window_.isVisible()) return;
+  QWidget* w = focusTarget();
+  if (w == &window_) {
+    // The control cannot show the focus (it is disabled or hidden); no
+    // other one may seem to have it.
+    holdKeyboard();
+    return;
+  }
   Syncing s(syncing_);
   if (window_.focusWidget() != w) w->setFocus(Qt::OtherFocusReason);
   if (c->kind() == rt::ControlKind::TextBox) applySelection(static_cast<const rt::TextBox&>(*c), *static_cast<QLineEdit*>(w));
+}
+
+void FormBinding::followForm(QWidget* now) {
+  // Qt moved the focus on its own (a click, the window's activation, a
+  // focused widget disabled): it goes back where the form has it.
+  if (released_ || !now || now->window() != &window_ || qobject_cast<QMenuBar*>(now)) return;
+  if (now != focusTarget()) syncFocus();
 }
 
 }  // namespace mirl::gui

@@ -126,7 +126,15 @@ class FormBinding : public QObject, public rt::FormObserver {
   void syncMenu(const rt::MenuItem& m);
   void syncStatus();
   void syncProgress();
+  // Where Qt's focus belongs: the form's focused control, or the window
+  // itself while that control has no widget able to show it.
+  QWidget* focusTarget() const;
   void syncFocus();
+  // The window itself takes the keyboard (unless it has it or the menu bar
+  // has it).
+  void holdKeyboard();
+  // Qt's focus moved to `now` on its own.
+  void followForm(QWidget* now);
   void syncWindowGeometry();
   void syncWindowVisible();
   // Keeps the window within its screen's available area.

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "gui/form_binding.h"
+#include "gui/text_positions.h"
 
 namespace mirl::gui {
 
@@ -54,8 +55,9 @@ bool FormBinding::dispatch(const std::function<bool()>& action) {
 
 void FormBinding::onTyped(rt::TextBox& t, QLineEdit& le) {
   if (syncing_) return;
-  const std::string text = le.text().toStdString();
-  const int caret = le.cursorPosition();
+  const QString typed = le.text();
+  const std::string text = typed.toStdString();
+  const int caret = charPosition(typed, le.cursorPosition());
   const bool ok = dispatch([&] {
     if (!form_.userType(t, text)) return false;
     // The runtime puts the caret behind the text; keep the user's.

@@ -14,6 +14,9 @@ DesignedArea::DesignedArea(QWidget* content, QWidget* parent) : QScrollArea(pare
   setAlignment(Qt::AlignCenter);
   setWidgetResizable(false);
   setWidget(content);
+  // Only the form's controls take the focus: a click on a blank spot or a
+  // greyed field leaves it where the form has it.
+  for (QWidget* w : {static_cast<QWidget*>(this), viewport(), content}) w->setFocusPolicy(Qt::NoFocus);
   // The content is always as large as its layout asks (also after a change
   // of language or font): the groups keep their designed size.
   if (QLayout* layout = content->layout()) layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -12,7 +12,7 @@ namespace mirl::gui {
 
 // Holds a window's contents at their designed size (the size their layout
 // asks for) and asks for exactly that size itself, so that the window's own
-// size hint is the whole layout.
+// size hint is the whole layout. It takes no focus.
 class DesignedArea : public QScrollArea {
  public:
   // `content` becomes the area's widget; its layout fixes its size.

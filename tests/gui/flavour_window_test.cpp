@@ -132,6 +132,47 @@ TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
   EXPECT_EQ(QApplication::activeWindow(), &w);
 }
 
+TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
+  // Reset answered No leaves the focus on its button. A click into the main
+  // window while the flavour window is open (the window system activates it
+  // first) does not take the focus away, nor does the flavour window's
+  // closing; keys reach the button again.
+  QtHost qtHost;
+  qtHost.setDialogParent(&win());
+  app().loop().setHost(qtHost);
+  int asked = 0;
+  auto answerNo = [&asked] {
+    QTimer::singleShot(0, [&asked] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      ++asked;
+      box->button(QMessageBox::No)->click();
+    });
+  };
+  QPushButton* reset = win().widgetAs<QPushButton>(f().btn_Reset);
+  answerNo();
+  QTest::mouseClick(reset, Qt::LeftButton);
+  QApplication::processEvents();
+  ASSERT_EQ(asked, 1);
+  ASSERT_EQ(f().focused(), f().btn_Reset);
+  open();
+  win().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
+  ASSERT_FALSE(f().basis[PG_N_Basis].txt_mg_ml->Enabled());
+  QTest::mouseClick(win().widget(f().basis[PG_N_Basis].txt_mg_ml), Qt::LeftButton);
+  ASSERT_TRUE(shown()->close());
+  QApplication::processEvents();
+  win().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
+  EXPECT_EQ(f().focused(), f().btn_Reset);
+  EXPECT_EQ(QApplication::focusWidget(), reset);
+  answerNo();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QApplication::processEvents();
+  app().loop().setHost(host());
+  EXPECT_EQ(asked, 2);
+}
+
 TEST_F(FlavourWindowTest, StoredStatesOnlyWhenShownAndRestoredAtTheStoredPlace) {
   for (bool maximised : {true, false}) {
     // Loaded hidden, as at the start-up (again after the first round).

@@ -16,6 +16,13 @@ namespace {
 // Clicks a tick box or option button on its indicator.
 void clickBox(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(6, w->height() / 2)); }
 
+// Types each character with one key, as the keyboard delivers it.
+void typeChars(QWidget* w, const QString& text) {
+  for (char32_t ch : text.toUcs4()) {
+    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUcs4(&ch, 1), Qt::NoModifier);
+  }
+}
+
 class InputTest : public GuiTest {
  protected:
   InputTest() {
@@ -40,16 +47,24 @@ TEST_F(InputTest, TypingChangesTheTextWithoutEvents) {
   focus(a);
   a->setText("");
   log.clear();
-  QTest::keyClicks(w<QLineEdit>(a), "Nic 7");
-  EXPECT_EQ(a->Text(), "Nic 7");
-  EXPECT_EQ(a->SelStart(), 5);
+  QLineEdit* le = w<QLineEdit>(a);
+  // The form counts characters; the emoji is two UTF-16 units to Qt.
+  typeChars(le, QStringLiteral("Nic🍒 7"));
+  EXPECT_EQ(a->Text(), "Nic🍒 7");
+  EXPECT_EQ(a->SelStart(), 6);
   EXPECT_TRUE(log.empty());
   // Typing in the middle keeps the caret where the user put it.
-  QTest::keyClick(w<QLineEdit>(a), Qt::Key_Left);
-  QTest::keyClicks(w<QLineEdit>(a), "x");
-  EXPECT_EQ(a->Text(), "Nic x7");
+  QTest::keyClick(le, Qt::Key_Left);
+  QTest::keyClick(le, Qt::Key_Left);
+  typeChars(le, QStringLiteral("x"));
+  EXPECT_EQ(a->Text(), "Nic🍒x 7");
   EXPECT_EQ(a->SelStart(), 5);
+  EXPECT_EQ(le->cursorPosition(), 6);
   EXPECT_TRUE(log.empty());
+  // A selection the form sets covers whole characters on screen.
+  a->setSelStart(3);
+  a->setSelLength(2);
+  EXPECT_EQ(le->selectedText(), QStringLiteral("🍒x"));
 }
 
 TEST_F(InputTest, TypingIntoAnotherFieldMovesTheFocusFirst) {
@@ -149,7 +164,7 @@ TEST_F(InputTest, CancelledValidateKeepsTheFocusAndDropsTheClick) {
 }
 
 TEST_F(InputTest, SelectionMadeOnFocusSurvivesTheMousePress) {
-  c->setText("abcdef");
+  c->setText("Kirsche 🍒");
   c->onGotFocus.replace([this] {
     c->setSelStart(0);
     c->setSelLength(c->textLength());
@@ -157,10 +172,10 @@ TEST_F(InputTest, SelectionMadeOnFocusSurvivesTheMousePress) {
   focus(a);
   QTest::mouseClick(w<QLineEdit>(c), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
   EXPECT_EQ(f().focused(), c);
-  EXPECT_EQ(w<QLineEdit>(c)->selectedText(), "abcdef");
-  // Typing now replaces the selected text.
-  QTest::keyClicks(w<QLineEdit>(c), "z");
-  EXPECT_EQ(c->Text(), "z");
+  EXPECT_EQ(w<QLineEdit>(c)->selectedText(), QStringLiteral("Kirsche 🍒"));
+  // Typing now replaces the selected text, all of it.
+  QTest::keyClicks(w<QLineEdit>(c), "Erdbeere");
+  EXPECT_EQ(c->Text(), "Erdbeere");
 }
 
 TEST_F(InputTest, WithoutSelectionOnFocusTheCaretGoesWhereClicked) {
@@ -309,6 +324,33 @@ TEST_F(InputTest, MenuCheckMarkFollowsTheModel) {
   m->onClick.replace([] {});
   win().action(m)->trigger();
   EXPECT_EQ(win().action(m)->isChecked(), m->Checked());
+}
+
+TEST_F(InputTest, ClicksBesideTheModelsControlsLeaveTheFocusWithIt) {
+  // A ticked flavour row greys its amount in millilitres; a click there, on
+  // a blank spot or on a field of a disabled window keeps the focus on the
+  // tick box, and the space bar still toggles it.
+  const FlavourRow& r = f().aroma[1];
+  clickBox(w<QCheckBox>(r.chk_Aroma));
+  ASSERT_EQ(r.chk_Aroma->Value(), 1);
+  ASSERT_FALSE(r.txt_Aroma_Menge_ml->Enabled());
+  QWidget* content = win().findChild<DesignedArea*>()->widget();
+  ASSERT_EQ(content->childAt(2, 2), nullptr);
+  QTest::mouseClick(w<QLineEdit>(r.txt_Aroma_Menge_ml), Qt::LeftButton);
+  QTest::mouseClick(content, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+  f().setEnabled(false);
+  QTest::mouseClick(w<QLineEdit>(a), Qt::LeftButton);
+  f().setEnabled(true);
+  EXPECT_EQ(f().focused(), r.chk_Aroma);
+  EXPECT_EQ(QApplication::focusWidget(), w<QCheckBox>(r.chk_Aroma));
+  // Disabled, the box cannot show the focus, and no other control seems to
+  // have it; enabled again, it has it back.
+  r.chk_Aroma->setEnabled(false);
+  EXPECT_EQ(QApplication::focusWidget(), &win());
+  r.chk_Aroma->setEnabled(true);
+  EXPECT_EQ(QApplication::focusWidget(), w<QCheckBox>(r.chk_Aroma));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(r.chk_Aroma->Value(), 0);
 }
 
 TEST_F(InputTest, FocusSetByCodeMovesQtsFocus) {
