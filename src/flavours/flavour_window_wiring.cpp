@@ -106,7 +106,7 @@ void frm_Aromen_Form_Unload(App& app, int& cancel) {
 
 void frm_Aromen_chk_Activate_Click(App& app) { Aromen_Fenster_Aktualisieren(app); }
 
-void wireFlavourWindow(App& app) {
+FrmAromen& wireFlavourWindow(App& app) {
   auto& f = static_cast<FrmAromen&>(app.addForm(std::make_unique<FrmAromen>()));
   app.windowTexts.push_back(&applyFlavourWindowTexts);
   f.onLoad = [&app] { frm_Aromen_Form_Load(app); };
@@ -132,6 +132,7 @@ void wireFlavourWindow(App& app) {
       Aromen_Fenster_Aktualisieren(app);
     };
   }
+  return f;
 }
 
 }  // namespace mirl

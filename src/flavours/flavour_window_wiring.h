@@ -4,9 +4,10 @@
 // to its handler.
 namespace mirl {
 class App;
+class FrmAromen;
 
 // Adds the flavour window to the application and connects its handlers.
-void wireFlavourWindow(App& app);
+FrmAromen& wireFlavourWindow(App& app);
 
 // Loading: both public Booleans false, the captions and tooltips of the
 // language in force, the stored placement read; the

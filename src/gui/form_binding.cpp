@@ -1,5 +1,7 @@
 #include "gui/form_binding.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -259,6 +261,9 @@ bool FormBinding::syncCommon(const rt::Control& c, QWidget& w, rt::Prop p) {
 void FormBinding::syncTextBox(const rt::TextBox& t, QLineEdit& le, rt::Prop p) {
   if (p == rt::Prop::Text) {
     const QString text = qs(t.Text());
+    // The user types or pastes at most MaxLength; a longer text that code
+    // wrote is shown whole.
+    if (t.MaxLength() > 0) le.setMaxLength(std::max(t.MaxLength(), static_cast<int>(text.size())));
     // The user's own typing comes back with the text the widget has.
     if (le.text() != text) {
       le.setText(text);

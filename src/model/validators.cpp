@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 #include "runtime/number.h"
 
@@ -58,11 +59,22 @@ std::string withoutFullStops(std::string_view s) {
   return out;
 }
 
-// A price in the grouped form the price pattern writes ("1.234,50") without
-// its group stops ("1234,50"); any other text as it is.
+// The digits, commas and full stops of a text, in their order.
+std::string numberCharacters(std::string_view s) {
+  std::string out;
+  for (char c : s) {
+    if (isDigit(c) || c == ',' || c == '.') out += c;
+  }
+  return out;
+}
+
+// A price in the grouped form the price pattern writes ("1.234,50"),
+// whatever signs, letters or blanks stand around it ("€ 1.234,50",
+// "-1.234,50 EUR"), as the number without its group stops ("1234,50"); any
+// other text as it is.
 std::string withoutPriceGroups(std::string_view text) {
-  const std::string_view trimmed = trimSpaces(text);
-  if (isGroupedPrice(trimmed)) return withoutFullStops(trimmed);
+  const std::string number = numberCharacters(text);
+  if (isGroupedPrice(number)) return withoutFullStops(number);
   return std::string(text);
 }
 
@@ -100,6 +112,23 @@ std::size_t decimalsOf(std::string_view digits) {
   return comma == std::string_view::npos ? 0 : digits.size() - comma - 1;
 }
 
+// The significant digits a number holds as it is formatted.
+constexpr std::size_t kDigitsHeld = 15;
+
+// The decimals up to a value's last significant digit held (nothing for
+// zero or a text that is no number).
+std::optional<std::size_t> decimalsHeld(std::string_view digits) {
+  const auto x = rt::num::parse(digits);
+  if (!x || *x == 0) return std::nullopt;
+  // Where the first significant digit stands, in the value as formatted.
+  const std::string shown = rt::num::plain(*x);
+  const std::size_t comma = shown.find(',');
+  const std::string_view whole = std::string_view(shown).substr(0, comma);
+  if (whole != "0") return whole.size() > kDigitsHeld ? 0 : kDigitsHeld - whole.size();
+  const std::size_t leadingZeros = shown.find_first_not_of('0', comma + 1) - comma - 1;
+  return leadingZeros + kDigitsHeld;
+}
+
 }  // namespace
 
 std::string Zahl_Formatieren_2Stellen(std::string_view text) {
@@ -118,7 +147,11 @@ std::string Zahl_Formatieren_Preis(std::string_view text) {
 
 std::string flavourPriceText(std::string_view text) {
   const std::string ungrouped = withoutPriceGroups(text);
-  const std::size_t decimals = std::max<std::size_t>(2, decimalsOf(keepDigitsAndComma(trimSpaces(ungrouped))));
+  const std::string digits = keepDigitsAndComma(trimSpaces(ungrouped));
+  std::size_t decimals = decimalsOf(digits);
+  // A digit beyond the last one held would show a 0 that was not typed.
+  if (const auto held = decimalsHeld(digits)) decimals = std::min(decimals, *held);
+  decimals = std::max<std::size_t>(2, decimals);
   return normalise(ungrouped, "#,###0." + std::string(decimals, '0'), false);
 }
 

@@ -16,9 +16,11 @@ std::string Zahl_Formatieren_1Stelle(std::string_view text);   // "#####0.#"
 std::string Zahl_Formatieren_Preis(std::string_view text);     // "#,###0.00"
 
 // A flavour price in price form with grouping and every decimal it was
-// typed with, at least two ("2.5" -> "2,50", "0,0296" stays, "1234.5" ->
-// "1.234,50"); a grouped price ("1.234,50") keeps its value. No range: the
-// value counted for a price field as it stands.
+// typed with, at least two and none beyond the 15th significant digit
+// ("2.5" -> "2,50", "0,0296" stays, "1234.5" -> "1.234,50",
+// "0,1234567890123456" -> "0,123456789012346"); a grouped price keeps its
+// value whatever stands around it ("€ 1.234,50"). No range: the value
+// counted for a price field as it stands.
 std::string flavourPriceText(std::string_view text);
 
 // Validators: each writes the box's text back in every case.

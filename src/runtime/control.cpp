@@ -1,8 +1,10 @@
 #include "runtime/control.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "runtime/codepage.h"
 #include "runtime/error.h"
 #include "runtime/form.h"
 #include "runtime/utf8.h"
@@ -155,6 +157,7 @@ void TextBox::setText(std::string v) {
 }
 
 void TextBox::typeText(std::string v, int caret) {
+  if (maxLength_ > 0) v.resize(utf8::offset(v, maxLength_));
   if (p_.text != v) {
     p_.text = std::move(v);
     changed(Prop::Text);
@@ -162,6 +165,18 @@ void TextBox::typeText(std::string v, int caret) {
   int len = textLength();
   p_.selStart = caret < 0 ? 0 : (caret > len ? len : caret);
   p_.selLength = 0;
+}
+
+void TextBox::left() {
+  if (!codePageOnly_) return;
+  std::string kept = cp1252::toUtf8(cp1252::fromUtf8(p_.text));
+  if (kept == p_.text) return;
+  p_.text = std::move(kept);
+  // Every character becomes one character; the selection stays in place.
+  const int len = textLength();
+  p_.selStart = std::min(p_.selStart, len);
+  p_.selLength = std::min(p_.selLength, len - p_.selStart);
+  changed(Prop::Text);
 }
 
 int TextBox::textLength() const { return utf8::length(p_.text); }

@@ -191,13 +191,31 @@ class TextBox : public ControlWith<TextBoxProps> {
   // Number of characters of the text.
   int textLength() const;
 
-  // The view reports a user's typing: text and caret, no events.
+  // The view reports a user's typing: text and caret, no events. Of a text
+  // longer than MaxLength the first MaxLength characters are kept.
   void typeText(std::string v, int caret);
+
+  // Fixed when the window is wired and kept through an unload, like the
+  // handlers. MaxLength: the most characters the user can type or paste
+  // (0: no limit); code writes texts of any length.
+  int MaxLength() const { return maxLength_; }
+  void setMaxLength(int v) { maxLength_ = v < 0 ? 0 : v; }
+  // A box of the files' single-byte code page: when the user leaves it, a
+  // character the code page lacks becomes "?", so that the box shows what
+  // a file keeps of its text.
+  bool codePageOnly() const { return codePageOnly_; }
+  void setCodePageOnly(bool v) { codePageOnly_ = v; }
+  // Leaving the box: applies the code page (the form calls it before the
+  // box's Validate). The caret stays where it was.
+  void left();
 
   bool takesFocus() const override { return true; }
   std::optional<Value> get(std::string_view prop) const override;
   bool set(std::string_view prop, const Value& v) override;
 
+ private:
+  int maxLength_ = 0;
+  bool codePageOnly_ = false;
 };
 
 struct LabelProps {

@@ -4,6 +4,15 @@
 
 namespace mirl::rt {
 
+namespace {
+
+// What leaving a control does to it, before its own events run.
+void leave(Control& c) {
+  if (c.kind() == ControlKind::TextBox) static_cast<TextBox&>(c).left();
+}
+
+}  // namespace
+
 Form::Form(std::string name) : name_(std::move(name)) {}
 
 Form::~Form() = default;
@@ -121,6 +130,7 @@ bool Form::moveFocus(Control& target) {
   if (!target.canTakeFocus()) return false;
   if (focused_ == &target) return true;
   if (Control* from = focused_) {
+    leave(*from);
     bool cancel = false;
     if (from->onValidate) {
       auto handler = from->onValidate;
@@ -149,6 +159,7 @@ bool Form::moveFocus(Control& target) {
 bool Form::leaveFocus() {
   Control* from = focused_;
   if (!from) return true;
+  leave(*from);
   bool cancel = false;
   if (from->onValidate) {
     auto handler = from->onValidate;
@@ -267,6 +278,8 @@ void Form::load() {
 }
 
 bool Form::queryUnload() {
+  // Closing the window leaves its field as well.
+  if (focused_) leave(*focused_);
   int cancel = 0;
   if (onUnload) {
     auto handler = onUnload;

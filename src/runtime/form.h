@@ -3,11 +3,13 @@
 // and the rules by which user input reaches the controls.
 //
 // Focus: moving the focus from A to B raises A.Validate(cancel) (a cancel
-// keeps the focus on A), then A.LostFocus, then B.GotFocus. A user's click
-// on a control that takes the focus moves the focus first, then runs Click.
-// Menu commands raise no focus events. A disabled or hidden form takes no
-// user input; while the form is busy (a long operation runs) it takes user
-// input only for the one control named by the busy lock.
+// keeps the focus on A), then A.LostFocus, then B.GotFocus. Before A's
+// Validate, and before the Unload of A's form, a text box A keeps only what
+// its code page holds (TextBox::codePageOnly). A user's click on a control
+// that takes the focus moves the focus first, then runs Click. Menu commands
+// raise no focus events. A disabled or hidden form takes no user input;
+// while the form is busy (a long operation runs) it takes user input only
+// for the one control named by the busy lock.
 #include <functional>
 #include <memory>
 #include <string>

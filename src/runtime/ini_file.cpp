@@ -11,9 +11,6 @@
 namespace mirl::rt::ini {
 namespace {
 
-// Longest value a read returns, in characters (bytes of the code page).
-constexpr size_t kMaxValue = 1023;
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trim(std::string_view s) {

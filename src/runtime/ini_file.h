@@ -33,6 +33,8 @@ namespace mirl::rt::ini {
 
 // The largest file that is read.
 inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+// The longest value a read returns, in characters (bytes of the code page).
+inline constexpr std::size_t kMaxValue = 1023;
 
 // The text of a file with every key line found, and the writes made since.
 class Document {

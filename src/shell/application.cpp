@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "flavours/flavour_window_wiring.h"
+#include "shell/file_texts.h"
 #include "shell/info_window_wiring.h"
 #include "shell/wiring.h"
 
@@ -8,7 +9,7 @@ namespace mirl {
 
 Application::Application(const Config& config) : App(config) {
   wireMainWindow(*this);
-  wireFlavourWindow(*this);
+  wireFileTexts(main(), wireFlavourWindow(*this));
   wireInfoWindow(*this);
 }
 

@@ -2,6 +2,7 @@
 // how the window stood, are there again after closing and starting anew.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -17,10 +18,28 @@ namespace {
 
 using SessionGuiTest = GuiTest;
 
+// Replaces the field's text by pasting.
+void paste(QLineEdit* le, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  QTest::mouseClick(le, Qt::LeftButton);
+  le->selectAll();
+  le->paste();
+}
+
+// A name shows what the file keeps of it: a character the file's code page
+// lacks as "?" once the field is left, at most the 1023 characters a read
+// gives back, however long the text pasted.
 TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
-  typeAndTab(f().txt_Berechnung_Zusammenstellung, "Minze");
+  auto* name = w<QLineEdit>(f().txt_Berechnung_Zusammenstellung);
+  paste(name, QStringLiteral("Minze ☕"));
+  QTest::keyClick(name, Qt::Key_Tab);
+  EXPECT_EQ(name->text(), QStringLiteral("Minze ?"));
   w<QCheckBox>(f().basis[PG_N_Basis].chk)->click();
   typeAndTab(f().basis[PG_N_Basis].txt_mg_ml, "48");
+  auto* maker = w<QLineEdit>(f().basis[PG_N_Basis].txt_Hersteller);
+  paste(maker, QString(1500, u'x'));
+  EXPECT_EQ(f().basis[PG_N_Basis].txt_Hersteller->Text(), std::string(1023, 'x'));
+  EXPECT_EQ(maker->text(), QString(1023, u'x'));
   win().action(f().mnu_Service_Sprache_English)->trigger();
   win().move(200, 120);
   QApplication::processEvents();
@@ -38,7 +57,8 @@ TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
   EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kMaximised)->text, "true");
 
   restart();
-  EXPECT_EQ(w<QLineEdit>(f().txt_Berechnung_Zusammenstellung)->text(), QStringLiteral("Minze"));
+  EXPECT_EQ(w<QLineEdit>(f().txt_Berechnung_Zusammenstellung)->text(), QStringLiteral("Minze ?"));
+  EXPECT_EQ(w<QLineEdit>(f().basis[PG_N_Basis].txt_Hersteller)->text(), QString(1023, u'x'));
   EXPECT_TRUE(w<QCheckBox>(f().basis[PG_N_Basis].chk)->isChecked());
   EXPECT_EQ(w<QLineEdit>(f().basis[PG_N_Basis].txt_mg_ml)->text(), QStringLiteral("48"));
   EXPECT_EQ(w<QPushButton>(f().btn_Berechnung)->text(), QStringLiteral("Calculate "));

@@ -142,9 +142,16 @@ TEST(Validators, FlavourPriceKeepsEveryDecimalTyped) {
               {"123456", "0,00"},
               {"abc", "0,00"},
               {"", "0,00"},
-              {"1,2,3", "0,00"}});
+              {"1,2,3", "0,00"},
+              // No digit beyond the 15th significant one, the last a
+              // number holds.
+              {"1234,5678901234567", "1.234,56789012346"},
+              {"0,00012345678901234567", "0,000123456789012346"},
+              {"0,10000000000000000", "0,100000000000000"},
+              {"9,99999999999999999", "10,0000000000000"},
+              {"0,0000000000000000000", "0,0000000000000000000"}});
   // Counted as shown, and shown the same after the next pass.
-  for (const char* entered : {"0,0296", "1234.5", "12.345,6789", "2.5"}) {
+  for (const char* entered : {"0,0296", "1234.5", "12.345,6789", "2.5", "9,99999999999999999"}) {
     const std::string shown = after(checkFlavourPrice, entered);
     EXPECT_EQ(rt::num::parse(flavourPriceText(entered)), rt::num::parse(shown)) << entered;
     EXPECT_EQ(after(checkFlavourPrice, shown), shown) << entered;
@@ -168,6 +175,7 @@ TEST(PriceGroupSeparator, OtherFullStopsStayDecimalCommas) {
   EXPECT_EQ(Zahl_Formatieren_Preis("1234.567,5"), "1234,567,5");  // four digits before the group
   EXPECT_EQ(Zahl_Formatieren_Preis("1.23,5"), "1,23,5");          // group of two digits
   EXPECT_EQ(Zahl_Formatieren_Preis("1.234,"), "1,234,");          // no decimals
+  EXPECT_EQ(Zahl_Formatieren_Preis("1.234 €"), "1,23");
   EXPECT_EQ(after(Eingabe_Pruefen_Preis, "1.2345,00"), "0");
 }
 

@@ -191,6 +191,35 @@ TEST(FormEvents, LeaveRaisesValidateThenLostFocus) {
   EXPECT_EQ(f.focused(), nullptr);
 }
 
+// A box of the files' code page: the user types at most MaxLength
+// characters, code writes any length; a character the code page lacks stays
+// until the box is left (for another control, for nowhere, by closing the
+// window) and is "?" from its Validate on. Other boxes keep every character.
+TEST(FormEvents, CodePageBoxTakesMaxLengthAndShowsWhatAFileKeepsOnceLeft) {
+  Form f("frm_C");
+  f.setVisible(true);
+  auto& a = f.add<TextBox>("txt_A");
+  auto& b = f.add<TextBox>("txt_B");
+  a.setMaxLength(6);
+  a.setCodePageOnly(true);
+  Log seen;
+  a.onValidate = [&](bool&) { seen.push_back(a.Text()); };
+  a.onLostFocus = [&] { seen.push_back("LostFocus"); };
+  f.userType(a, "Łódź ☕ Erdbeer");
+  EXPECT_EQ(a.Text(), "Łódź ☕");
+  EXPECT_EQ(a.SelStart(), 6);
+  f.userType(b, "🍒");
+  EXPECT_EQ(seen, (Log{"?ód? ?", "LostFocus"}));
+  a.setText("„Grüße“ – 5 € 日本");
+  f.userFocus(a);
+  EXPECT_EQ(b.Text(), "🍒");
+  f.leaveFocus();
+  EXPECT_EQ(a.Text(), "„Grüße“ – 5 € ??");
+  f.userType(a, "☕");
+  f.queryUnload();
+  EXPECT_EQ(a.Text(), "?");
+}
+
 TEST(Controls, ListRulesAndErrors) {
   LoggingForm f;
   EXPECT_THROW(f.list->ItemData(f.list->ListIndex()), RuntimeError);
