@@ -1,4 +1,4 @@
-// Start-up and exit with a session file of 1 MB and of 16 MB (the largest
+// Start-up and exit with a session file of 1 MiB and of 16 MiB (the largest
 // that is read): the design session followed by empty lines. The time must
 // follow the file's size, not its size times the number of keys.
 #include <chrono>
@@ -72,7 +72,7 @@ BENCHMARK_MAIN();
 int main() {
   for (int megabytes : {1, 16}) {
     const Times times = startAndClose(static_cast<std::uintmax_t>(megabytes) << 20);
-    std::printf("session file of %d MB: start-up %.3f s, exit %.3f s\n", megabytes, times.startUp, times.exit);
+    std::printf("session file of %d MiB: start-up %.3f s, exit %.3f s\n", megabytes, times.startUp, times.exit);
   }
   return 0;
 }

@@ -10,12 +10,13 @@ namespace mirl {
 class App;
 
 // Writers: every key of the file in one change; false when the file could
-// not be written (it is then as it was).
+// not be written (it is then as it was), also when it would grow larger
+// than 16 MiB, which no reader reads.
 bool Aroma_Datei_Speichern(App& app, const std::filesystem::path& file, int k);
 bool Aromenliste_Datei_Speichern(App& app, const std::filesystem::path& file);
 // Readers: each key into its field at once, missing keys as their read
 // defaults. False, with nothing changed, when the file cannot be read
-// (also one larger than 16 MB).
+// (also one larger than 16 MiB).
 bool Aroma_Datei_Laden(App& app, const std::filesystem::path& file, int k);
 bool Aromenliste_Datei_Laden(App& app, const std::filesystem::path& file);
 void Aromenliste_HundertProzentN_Rueckrechnen(App& app);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <charconv>
 #include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,8 +18,14 @@
 namespace mirl::rt {
 namespace {
 
-// Temporary files older than this are stale whatever their process.
+// A temporary file younger than this may still be written, also by an
+// instance whose process id means nothing here (another PID namespace).
+constexpr std::time_t kInUseSeconds = 60;
+// No write takes this long: an older temporary file is stale whatever
+// process its name gives (the id may have been taken by another since).
 constexpr std::time_t kStaleAfterSeconds = 10 * 60;
+// How many names "NAME.damaged", "NAME.damaged-2", ... are tried.
+constexpr int kAsideNames = 1000;
 
 // Closes a descriptor when it goes out of scope.
 struct Descriptor {
@@ -97,23 +104,39 @@ std::optional<std::string_view> temporaryRest(std::string_view entry, const std:
   return rest;
 }
 
+// Opens the folder for the user as a save reaches a target (see
+// saveTarget): another's link at it is not entered; -1 when it cannot be
+// opened.
+int openFolder(const std::filesystem::path& folder, uid_t user) {
+  const std::optional<std::filesystem::path> target = saveTarget(folder.empty() ? "." : folder, user);
+  if (!target) return -1;
+  return ::open(target->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
 // Removes the temporary files of the target `name` (of every target when it
-// is empty) that an earlier write left behind in the folder. Anything else
-// is left alone.
-void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& name) {
-  DIR* dir = ::opendir(folder.c_str());
-  if (dir == nullptr) return;
+// is empty) that earlier writes left behind in the folder: the user's own
+// regular files that no write can still be filling. Anything else is left
+// alone.
+void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& name, uid_t user) {
+  const int fd = openFolder(folder, user);
+  if (fd < 0) return;
+  DIR* dir = ::fdopendir(fd);
+  if (dir == nullptr) {
+    ::close(fd);
+    return;
+  }
   const std::time_t now = std::time(nullptr);
   while (const dirent* e = ::readdir(dir)) {
     const std::optional<std::string_view> rest = temporaryRest(e->d_name, name);
     if (!rest) continue;
     struct stat st {};
-    if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
-    if (processGone(*rest) || now - st.st_mtime > kStaleAfterSeconds) {
-      ::unlinkat(::dirfd(dir), e->d_name, 0);
-    }
+    if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != user) continue;
+    const std::time_t age = now - st.st_mtime;
+    if (age <= kInUseSeconds) continue;
+    const bool olderForm = allDigits(*rest);  // names no process
+    if (olderForm || processGone(*rest) || age > kStaleAfterSeconds) ::unlinkat(fd, e->d_name, 0);
   }
-  ::closedir(dir);
+  ::closedir(dir);  // closes fd
 }
 
 // Opens a fresh temporary file beside the target, created with the mode
@@ -140,30 +163,62 @@ bool syncFolder(const std::filesystem::path& folder) {
   return true;
 }
 
-}  // namespace
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
+// Reads the file; with `follow` false a link at it counts as no file and
+// is never followed, not even when one is put there between the look and
+// the opening.
+FileRead readAt(const std::filesystem::path& file, std::size_t maxBytes, bool follow) {
   // Only a regular file is opened at all; opening without blocking and
   // checking again guards against a FIFO put there in between.
   struct stat st {};
-  if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return std::nullopt;
+  if ((follow ? ::stat(file.c_str(), &st) : ::lstat(file.c_str(), &st)) != 0) {
+    return {errno == ENOENT || errno == ENOTDIR ? FileRead::Missing : FileRead::NoFile, {}};
+  }
+  if (S_ISLNK(st.st_mode)) return {FileRead::Missing, {}};
+  if (!S_ISREG(st.st_mode)) return {FileRead::NoFile, {}};
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return {FileRead::TooLarge, {}};
+  const int noLink = follow ? 0 : O_NOFOLLOW;
+  Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | noLink));
+  if (in.fd < 0) return {!follow && errno == ELOOP ? FileRead::Missing : FileRead::Unreadable, {}};
+  if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return {FileRead::NoFile, {}};
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return {FileRead::TooLarge, {}};
 
-  std::string text;
+  FileRead read{FileRead::Read, {}};
+  std::string& text = read.bytes;
   char buffer[16384];
   for (;;) {
     const ssize_t n = ::read(in.fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return std::nullopt;
+      return {FileRead::Unreadable, {}};
     }
     if (n == 0) break;
-    if (static_cast<size_t>(n) > maxBytes - text.size()) return std::nullopt;  // it grew meanwhile
+    if (static_cast<size_t>(n) > maxBytes - text.size()) return {FileRead::TooLarge, {}};  // it grew meanwhile
     text.append(buffer, static_cast<size_t>(n));
   }
-  return text;
+  return read;
+}
+
+// Puts something at the first free name beside the file: `put` makes it
+// at the name given, failing with EEXIST when the name is taken.
+template <typename Put>
+std::optional<std::filesystem::path> putAside(const std::filesystem::path& file, const Put& put) {
+  for (int n = 1; n <= kAsideNames; ++n) {
+    std::filesystem::path aside = file;
+    aside += n == 1 ? std::string(".damaged") : ".damaged-" + std::to_string(n);
+    if (put(aside)) return aside;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+FileRead readFile(const std::filesystem::path& file, std::size_t maxBytes) { return readAt(file, maxBytes, true); }
+
+FileRead readSaveTarget(const std::filesystem::path& file, std::size_t maxBytes, uid_t user) {
+  const std::optional<std::filesystem::path> target = saveTarget(file, user);
+  if (!target) return {FileRead::NoFile, {}};
+  return readAt(*target, maxBytes, false);
 }
 
 std::optional<std::filesystem::path> saveTarget(const std::filesystem::path& file, uid_t user) {
@@ -184,11 +239,8 @@ std::optional<std::filesystem::path> saveTarget(const std::filesystem::path& fil
   return std::nullopt;  // a loop
 }
 
-bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content) {
-  return replaceFileAtomically(file, content, ::geteuid());
-}
-
-bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content, uid_t user) {
+bool replaceFileAtomically(const std::filesystem::path& file, std::string_view content, uid_t user,
+                           const TemporaryMade& made) {
   const std::optional<std::filesystem::path> resolved = saveTarget(file, user);
   if (!resolved || resolved->filename().empty()) return false;
   const std::filesystem::path& target = *resolved;
@@ -207,12 +259,13 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::string_view c
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   const std::string name = target.filename().string();
-  removeStaleTemporaries(folder, name);
+  removeStaleTemporaries(folder, name, user);
   // The new file never allows more than the one it replaces, not even while
   // it is being filled.
   std::filesystem::path tmp;
   Descriptor out(openTemporary(folder, name, exists ? (st.st_mode & 0777) : 0666, tmp));
   if (out.fd < 0) return false;
+  if (made) made(tmp, out.fd);
 
   bool ok = true;
   if (exists) {
@@ -240,20 +293,51 @@ bool updateFile(const std::filesystem::path& file, std::size_t maxBytes,
                 const std::function<void(std::string& content)>& change, uid_t user) {
   const std::optional<std::filesystem::path> target = saveTarget(file, user);
   if (!target) return false;
-  const FolderLock lock(target->parent_path());
-  std::string content;
-  struct stat st {};
-  if (::lstat(target->c_str(), &st) != 0) {
-    if (errno != ENOENT) return false;
-  } else if (!S_ISLNK(st.st_mode)) {
-    std::optional<std::string> old = readWholeFile(*target, maxBytes);
-    if (!old) return false;  // its content could not be kept
-    content = std::move(*old);
-  }
-  change(content);
-  return replaceFileAtomically(*target, content, user);
+  const FolderLock lock(target->parent_path(), FolderLock::kWait, user);
+  FileRead old = readAt(*target, maxBytes, false);
+  if (old.result != FileRead::Read && old.result != FileRead::Missing) return false;  // its content could not be kept
+  change(old.bytes);
+  if (old.bytes.size() > maxBytes) return false;
+  return replaceFileAtomically(*target, old.bytes, user);
 }
 
-void removeStaleTemporaryFiles(const std::filesystem::path& folder) { removeStaleTemporaries(folder, ""); }
+void removeStaleTemporaryFiles(const std::filesystem::path& folder, uid_t user) {
+  removeStaleTemporaries(folder, "", user);
+}
+
+bool makePrivateFolders(const std::filesystem::path& folder) {
+  std::filesystem::path made;
+  for (const std::filesystem::path& part : folder) {
+    made /= part;
+    ::mkdir(made.c_str(), 0700);  // one that is there fails and stays as it is
+  }
+  std::error_code ec;
+  return std::filesystem::is_directory(folder, ec);
+}
+
+std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file) {
+  return putAside(file, [&](const std::filesystem::path& aside) {
+    if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system that cannot refuse to replace: the name is looked at first.
+    struct stat st {};
+    if (::lstat(aside.c_str(), &st) == 0) {
+      errno = EEXIST;
+      return false;
+    }
+    return errno == ENOENT && ::rename(file.c_str(), aside.c_str()) == 0;
+  });
+}
+
+std::optional<std::filesystem::path> copyAside(const std::filesystem::path& file, std::string_view bytes) {
+  return putAside(file, [&](const std::filesystem::path& aside) {
+    Descriptor out(::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (out.fd < 0) return false;
+    if (writeAll(out.fd, bytes) && ::fsync(out.fd) == 0 && out.close()) return true;
+    ::unlink(aside.c_str());
+    errno = EIO;  // not a name taken: no other name is tried
+    return false;
+  });
+}
 
 }  // namespace mirl::rt

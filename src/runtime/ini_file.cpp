@@ -251,16 +251,23 @@ std::string Document::bytes() const {
   return out;
 }
 
-Loaded load(const std::filesystem::path& file) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(file, ec);
-  if (status.type() == std::filesystem::file_type::not_found) return Loaded{Found::Missing, {}};
-  if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(file, ec) > kMaxFileBytes && !ec) {
-    return Loaded{Found::TooLarge, {}};
+namespace {
+
+Loaded loaded(rt::FileRead read) {
+  switch (read.result) {
+    case rt::FileRead::Read: return Loaded{Found::Text, Document(std::move(read.bytes))};
+    case rt::FileRead::Missing: return Loaded{Found::Missing, {}};
+    case rt::FileRead::TooLarge: return Loaded{Found::TooLarge, {}};
+    default: return Loaded{Found::Unreadable, {}};
   }
-  std::optional<std::string> text = readWholeFile(file, kMaxFileBytes);
-  if (!text) return Loaded{Found::Unreadable, {}};
-  return Loaded{Found::Text, Document(std::move(*text))};
+}
+
+}  // namespace
+
+Loaded load(const std::filesystem::path& file) { return loaded(readFile(file, kMaxFileBytes)); }
+
+Loaded load(const std::filesystem::path& file, uid_t user) {
+  return loaded(readSaveTarget(file, kMaxFileBytes, user));
 }
 
 std::string read(const std::filesystem::path& file, std::string_view section, std::string_view key,

@@ -16,8 +16,9 @@
 //   as written;
 // - file contents are Windows-1252, the strings here UTF-8;
 // - every write goes to a temporary file that is renamed over the target;
-// - a file of more than 16 MB is not read: reading gives the defaults,
-//   writing into it fails and leaves it as it is.
+// - a file of more than 16 MiB (16,777,216 bytes) is not read: reading
+//   gives the defaults, writing into it fails and leaves it as it is; a
+//   write that would make a file larger than that fails too.
 // A file is read and split into its sections and keys once (a Document);
 // the keys are then looked up and written in memory, and the file is
 // replaced once.
@@ -26,6 +27,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <unordered_map>
 #include <vector>
 
@@ -97,6 +99,10 @@ struct Loaded {
 // The file read and split once: missing, unreadable (a folder, no
 // permission, no regular file) and too large are told apart.
 Loaded load(const std::filesystem::path& file);
+// The same for a file that the program keeps for the user, read as a save
+// of it finds it (see rt::saveTarget): a link at it that another user owns
+// counts as a missing file, and what it names is never opened.
+Loaded load(const std::filesystem::path& file, uid_t user);
 
 std::string read(const std::filesystem::path& file, std::string_view section,
                  std::string_view key, std::string_view defaultValue);

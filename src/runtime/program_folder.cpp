@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "runtime/file_io.h"
 #include "runtime/user_dirs.h"
 
 namespace mirl::rt {
@@ -20,7 +21,7 @@ std::filesystem::path programFolder(const std::filesystem::path& executable,
 
   const std::filesystem::path base = userBaseFolder("XDG_DATA_HOME", std::filesystem::path(".local") / "share");
   const std::filesystem::path folder = base / "Quillfen" / "MirlFumarix";
-  std::filesystem::create_directories(folder, ec);
+  makePrivateFolders(folder);
   return folder;
 }
 

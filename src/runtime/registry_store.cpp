@@ -1,6 +1,7 @@
 #include "runtime/registry_store.h"
 
 #include <charconv>
+#include <iostream>
 #include <system_error>
 #include <unordered_map>
 
@@ -88,7 +89,7 @@ bool parseValue(const std::vector<regfile::Word>& w, RegValue& v) {
 
 }  // namespace
 
-RegistryStore::RegistryStore(std::filesystem::path file) : file_(std::move(file)) { load(); }
+RegistryStore::RegistryStore(std::filesystem::path file, uid_t user) : file_(std::move(file)), user_(user) { load(); }
 
 std::filesystem::path RegistryStore::defaultFile() {
   const std::filesystem::path base = userBaseFolder("XDG_CONFIG_HOME", ".config");
@@ -199,12 +200,17 @@ bool RegistryStore::change(const Change& c) {
 // change does anything (a key that exists, a value whose key is missing),
 // nothing is saved. A failed save leaves the store as it was before.
 bool RegistryStore::rewrite(std::span<const Change> changes) {
-  const FolderLock lock(file_.parent_path());  // none before the first save makes the folder
+  const std::filesystem::path folder = file_.parent_path();
+  if (!folder.empty()) makePrivateFolders(folder);  // for the lock; a failure shows in the save
+  const FolderLock lock(folder, FolderLock::kWait, user_);
   const Snapshot before = snapshot();
   load();
   bool done = false;
   for (const Change& c : changes) done = apply(c) || done;
-  if (done && save()) return true;
+  if (done) {
+    if (save()) return true;
+    std::cerr << "mirlfumarix: the settings could not be saved to " << file_.string() << "\n";
+  }
   restore(before);
   return false;
 }
@@ -231,19 +237,14 @@ RegistryStore::Batch::~Batch() {
   if (!store_.rewrite(pending)) store_.restore(std::move(start));
 }
 
-std::filesystem::path RegistryStore::damagedFile() const {
-  std::filesystem::path kept = file_;
-  kept += ".damaged";
-  return kept;
-}
-
 // Puts the damaged file aside before it is replaced: its bytes are copied
-// when they were read, a file too large to read is moved.
-bool RegistryStore::keepDamagedFile() const {
-  if (damagedBytes_) return replaceFileAtomically(damagedFile(), *damagedBytes_);
-  std::error_code ec;
-  std::filesystem::rename(file_, damagedFile(), ec);
-  return !ec || ec == std::errc::no_such_file_or_directory;
+// when they were read, a file too large to read is moved. When it cannot be
+// kept, standard error says so and the save goes on.
+void RegistryStore::keepDamagedFile() {
+  if (damagedKept_) return;
+  damagedKept_ = true;
+  const std::optional<std::filesystem::path> kept = damagedBytes_ ? copyAside(file_, *damagedBytes_) : moveAside(file_);
+  if (!kept) std::cerr << "mirlfumarix: the damaged settings file " << file_.string() << " could not be kept beside it\n";
 }
 
 bool RegistryStore::save() {
@@ -261,11 +262,10 @@ bool RegistryStore::save() {
       text += "\n";
     }
   }
-  std::error_code ec;
-  const std::filesystem::path folder = file_.parent_path();
-  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-  if (damaged_ && !keepDamagedFile()) return false;
-  if (!replaceFileAtomically(file_, text)) return false;
+  if (text.size() > kMaxFileBytes) return false;  // the next start could not read it
+  if (damaged_) keepDamagedFile();
+  if (!replaceFileAtomically(file_, text, user_)) return false;
+  damagedKept_ = false;
   damaged_ = false;
   damagedBytes_.reset();
   return true;
@@ -275,17 +275,21 @@ void RegistryStore::load() {
   keys_.clear();
   damaged_ = false;
   damagedBytes_.reset();
-  // Anything but a regular file (a FIFO, a device, a folder) is no store and
-  // stays untouched; saving over it fails.
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file_, ec)) return;
-  std::optional<std::string> text = readWholeFile(file_, kMaxFileBytes);
-  if (!text) {
-    damaged_ = true;  // too large or unreadable
-    return;
+  FileRead read = readSaveTarget(file_, kMaxFileBytes, user_);
+  switch (read.result) {
+    case FileRead::Read:
+      parse(read.bytes);
+      if (damaged_) damagedBytes_ = std::move(read.bytes);
+      return;
+    case FileRead::Unreadable:
+    case FileRead::TooLarge:
+      damaged_ = true;
+      return;
+    default:
+      // Nothing there, or anything but a regular file (a FIFO, a device, a
+      // folder), which is no store and stays untouched: saving over it fails.
+      return;
   }
-  parse(*text);
-  if (damaged_) damagedBytes_ = std::move(text);
 }
 
 void RegistryStore::parse(std::string_view text) {

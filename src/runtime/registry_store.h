@@ -9,13 +9,18 @@
 // Each save is one read-modify-write under the lock of the store's folder:
 // the file is read again and the change made on what it holds, so that two
 // running instances keep each other's changes (what this one has read stays
-// as it was between its changes).
+// as it was between its changes). A save that fails says so on standard
+// error.
 //
 // Reading the file never blocks and never runs out of memory: only a regular
-// file of at most kMaxFileBytes is read, anything else counts as no store.
-// A damaged line is skipped and every line that reads is kept; a file that
-// did not read cleanly is kept beside the store, as "NAME.damaged", before
-// the first save replaces it.
+// file of at most kMaxFileBytes is read, anything else counts as no store;
+// a save that would make the file larger is refused. The file is read as a
+// save of it finds it: a link at it that another user owns counts as no
+// store, and what it names is never opened. A damaged line is skipped and
+// every line that reads is kept; a file that did not read cleanly is kept
+// beside the store under a free name ("NAME.damaged", "NAME.damaged-2",
+// ...) before the first save replaces it (when it cannot be kept, the save
+// goes on without it).
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +29,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
+#include <unistd.h>
 #include <vector>
 
 namespace mirl::rt {
@@ -44,16 +51,15 @@ class RegistryStore {
  public:
   static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-  // The store file; it is read now and created on the first change.
-  explicit RegistryStore(std::filesystem::path file);
+  // The store file of the user; it is read now and created on the first
+  // change, with its folders (see makePrivateFolders).
+  explicit RegistryStore(std::filesystem::path file, uid_t user = ::geteuid());
 
   // Default place: $XDG_CONFIG_HOME/Quillfen/MirlFumarix/registry
   // ($HOME/.config when XDG_CONFIG_HOME is unset).
   static std::filesystem::path defaultFile();
 
   const std::filesystem::path& file() const { return file_; }
-  // Where a file that did not read cleanly is kept.
-  std::filesystem::path damagedFile() const;
   // False while the file read at the start, not yet saved over, was damaged.
   bool readCleanly() const { return !damaged_; }
 
@@ -107,15 +113,19 @@ class RegistryStore {
   Snapshot snapshot() const;
   void restore(Snapshot s);
   bool save();
-  bool keepDamagedFile() const;
+  void keepDamagedFile();
   void load();
   void parse(std::string_view text);
 
   std::filesystem::path file_;
+  uid_t user_;
   std::map<std::string, Key> keys_;  // by folded path
   bool damaged_ = false;
   // The bytes of a damaged file, when it could be read at all.
   std::optional<std::string> damagedBytes_;
+  // Whether the damaged file has been put aside: once, though the saves
+  // after it fail, until one succeeds.
+  bool damagedKept_ = false;
   int batchDepth_ = 0;
   std::vector<Change> pending_;
   std::optional<Snapshot> batchStart_;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 #include <string_view>
+#include <unistd.h>
 
 #include "context/app.h"
 #include "flavours/frm_aromen.h"
@@ -47,11 +48,12 @@ void frm_Main_Form_Load(App& app) {
   Mengenauswahl_Fuellen(app);
   Aromen_Tabelle_Standardwerte(app.flavours);
   Sprache_Deutsch_Laden(app);
-  const rt::ini::Loaded session = rt::ini::load(sessionFile(app));
+  // Read as the exit save finds it: another user's link there is no file.
+  const rt::ini::Loaded session = rt::ini::load(sessionFile(app), ::geteuid());
   app.sessionFileTooLarge = session.found == rt::ini::Found::TooLarge;
   if (app.sessionFileTooLarge) {
     std::cerr << "mirlfumarix: the session file " << sessionFile(app).string()
-              << " is larger than 16 MB and is not read\n";
+              << " is larger than 16 MiB (16,777,216 bytes) and is not read\n";
   }
   Session_Laden(app, session);
   app.model.Viskositaet_PG = 60.0;
@@ -69,7 +71,8 @@ void frm_Main_Form_Unload(App& app, int&) {
   // Every window's placement goes into the registry store in one rewrite.
   const rt::RegistryStore::Batch oneSave(app.registry());
   const std::filesystem::path session = sessionFile(app);
-  if (!keepDamagedSessionFile(app) || !Session_Speichern(app, session)) {
+  keepDamagedSessionFile(app);
+  if (!Session_Speichern(app, session)) {
     reportSaveFailure(app);
     std::cerr << "mirlfumarix: the session could not be saved to " << session.string() << "\n";
   }

@@ -1,9 +1,11 @@
 #include "shell/session.h"
 
 #include <algorithm>
+#include <iostream>
 #include <vector>
 
 #include "context/app.h"
+#include "runtime/file_io.h"
 #include "shell/language_menu.h"
 #include "shell/session_fields.h"
 #include "support/ini_access.h"
@@ -34,19 +36,14 @@ bool holdsSession(App& app, const rt::ini::Document& file) {
                      [&](const SessionField& field) { return file.hasSection(field.section); });
 }
 
-std::filesystem::path damagedSessionFile(const App& app) {
-  std::filesystem::path kept = sessionFile(app);
-  kept += ".damaged";
-  return kept;
-}
-
-bool keepDamagedSessionFile(App& app) {
-  if (!app.sessionFileTooLarge) return true;
-  std::error_code ec;
-  std::filesystem::rename(sessionFile(app), damagedSessionFile(app), ec);
-  if (ec && ec != std::errc::no_such_file_or_directory) return false;
+void keepDamagedSessionFile(App& app) {
+  if (!app.sessionFileTooLarge) return;
   app.sessionFileTooLarge = false;
-  return true;
+  const std::filesystem::path file = sessionFile(app);
+  std::error_code gone;
+  if (!rt::moveAside(file) && std::filesystem::symlink_status(file, gone).type() != std::filesystem::file_type::not_found) {
+    std::cerr << "mirlfumarix: the session file " << file.string() << " could not be kept beside it\n";
+  }
 }
 
 bool Session_Speichern(App& app, const std::filesystem::path& file) {

@@ -31,12 +31,10 @@ void Session_Laden(App& app, const std::filesystem::path& file);
 // Whether the file holds at least one of the session file's sections.
 bool holdsSession(App& app, const rt::ini::Document& file);
 
-// "LastSession.ini.damaged" beside the session file.
-std::filesystem::path damagedSessionFile(const App& app);
-
-// A session file found too large to read at start-up is moved aside to
-// damagedSessionFile before the session is saved over it. False when it
-// could not be moved (it stays, and saving over it fails).
-bool keepDamagedSessionFile(App& app);
+// A session file found too large to read at start-up is moved aside, to the
+// first free name among "LastSession.ini.damaged", "LastSession.ini.damaged-2",
+// ..., before the session is saved over it. When it cannot be moved,
+// standard error says so (it stays, and saving over it fails).
+void keepDamagedSessionFile(App& app);
 
 }  // namespace mirl

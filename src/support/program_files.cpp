@@ -9,8 +9,7 @@ namespace mirl {
 
 std::filesystem::path programSubfolder(const App& app, std::string_view name) {
   const std::filesystem::path folder = app.programFolder() / std::string(name);
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
+  rt::makePrivateFolders(folder);
   return folder;
 }
 

@@ -11,7 +11,8 @@ class App;
 inline constexpr std::string_view kCookbookFolder = "Kochbuch";
 inline constexpr std::string_view kFlavourFolder = "Aromen";
 
-// The folder of that name in the program's folder, made when missing.
+// The folder of that name in the program's folder, made when missing (for
+// the user alone, mode 0700).
 std::filesystem::path programSubfolder(const App& app, std::string_view name);
 
 // At start-up: removes what saves killed half-way left behind in the

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (clean) {
     check(folder.entries() == 1);
   } else {
-    check(mirl::fuzz::slurp(first.damagedFile()) == input);
+    check(mirl::fuzz::slurp(folder.path / "registry.damaged") == input);
     check(folder.entries() == 2);
   }
 

@@ -20,8 +20,13 @@ TEST(ProgramFolder, AnInstalledProgramUsesTheUserDataFolderOneInItsBuildTreeItsO
   std::filesystem::create_directories(dir / "bin");
   EXPECT_EQ(mirl::rt::programFolder(dir / "bin" / "mirlfumarix", marker), dir / "bin");
   EXPECT_FALSE(std::filesystem::exists(dir / "data"));
+  const auto before = std::filesystem::status(dir.path()).permissions();
   EXPECT_EQ(mirl::rt::programFolder("/no/such/folder/mirlfumarix", marker), dataFolder);
-  EXPECT_TRUE(std::filesystem::is_directory(dataFolder));  // created
+  // Created, each folder made for the user alone; those there stay as they are.
+  for (const auto& folder : {dir / "data", dataFolder.parent_path(), dataFolder}) {
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all) << folder;
+  }
+  EXPECT_EQ(std::filesystem::status(dir.path()).permissions(), before);
   EXPECT_EQ(mirl::rt::programFolder("", marker), dataFolder);
 
   // Installed: the marker of the install layout sends it to the data folder,

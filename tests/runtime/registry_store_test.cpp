@@ -1,6 +1,8 @@
 #include "runtime/registry_store.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -41,6 +43,7 @@ class Registry : public ::testing::Test {
  protected:
   TempFolder dir;
   std::filesystem::path file = dir / "cfg" / "Quillfen" / "registry";
+  std::filesystem::path kept = dir / "cfg" / "Quillfen" / "registry.damaged";
 };
 
 TEST_F(Registry, MissingFileIsAnEmptyStoreAndIsNotCreatedByReading) {
@@ -57,7 +60,10 @@ TEST_F(Registry, CreatingAKeyCreatesItsParentsOnceAndSavesAtOnce) {
   bool created = false;
   EXPECT_TRUE(store.createKey(kSize, "Anwendungsdaten", &created));
   EXPECT_TRUE(created);
-  EXPECT_TRUE(std::filesystem::exists(file));  // the folders are made as needed
+  EXPECT_TRUE(std::filesystem::exists(file));  // the folders are made as needed, for the user alone
+  for (const auto& folder : {dir / "cfg", file.parent_path()}) {
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all) << folder;
+  }
   for (const char* k : {"Software", "Software\\Quillfen", "Software\\Quillfen\\MirlFumarix", kSize}) {
     EXPECT_TRUE(store.keyExists(k)) << k;
     EXPECT_EQ(store.keyClass(k), "Anwendungsdaten") << k;
@@ -138,10 +144,18 @@ TEST_F(Registry, ReplacingAValueMayChangeItsType) {
   EXPECT_EQ(v->text, "");
 }
 
-TEST_F(Registry, FailedSaveChangesNothing) {
+TEST_F(Registry, FailedSaveChangesNothingAndSaysSo) {
   RegistryStore store(file);
   ASSERT_TRUE(store.createKey(kSize, "c"));
   ASSERT_TRUE(store.writeValue(kSize, "Left", dword(1)));
+  // A file the next start could not read is not saved (each "%" is
+  // written as three characters).
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(store.writeValue(kSize, "Left", sz(std::string(RegistryStore::kMaxFileBytes / 3 + 1, '%'))));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "mirlfumarix: the settings could not be saved to " + file.string() + "\n");
+  EXPECT_EQ(RegistryStore(file).readValue(kSize, "Left")->number, 1);
+  testing::internal::CaptureStderr();
   std::filesystem::permissions(file, std::filesystem::perms::owner_read);
   EXPECT_FALSE(store.writeValue(kSize, "Left", dword(2)));
   EXPECT_FALSE(store.writeValue(kSize, "Top", dword(2)));
@@ -155,16 +169,18 @@ TEST_F(Registry, FailedSaveChangesNothing) {
   RegistryStore blocked(dir / "blocker" / "registry");
   EXPECT_FALSE(blocked.createKey("A", "c"));
   EXPECT_FALSE(blocked.keyExists("A"));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 4) << said;
 }
 
 TEST_F(Registry, NoTemporaryFilesAreLeft) {
   RegistryStore store(file);
   ASSERT_TRUE(store.createKey("K", "c"));
   for (int i = 0; i < 10; ++i) ASSERT_TRUE(store.writeValue("K", "v", dword(i)));
-  std::string names;
+  std::set<std::string> names;
   for (const auto& e : std::filesystem::directory_iterator(file.parent_path()))
-    names += e.path().filename().string() + " ";
-  EXPECT_EQ(names, "registry ");
+    names.insert(e.path().filename().string());
+  EXPECT_EQ(names, (std::set<std::string>{".mirlfumarix.lock", "registry"}));
 }
 
 TEST_F(Registry, DamagedLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
@@ -198,18 +214,23 @@ TEST_F(Registry, DamagedLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
   EXPECT_FALSE(RegistryStore(file).readValue("K", "v"));
 
   // Reading changes nothing; the first save keeps the damaged file beside
-  // the store, later saves leave that copy alone.
+  // the store under a free name (never over what is there), later saves
+  // leave that copy alone.
   const std::string damaged = fileWith("garbage");
   writeBytes(file, damaged);
+  std::filesystem::create_directory(kept);
   RegistryStore store(file);
-  EXPECT_FALSE(std::filesystem::exists(store.damagedFile()));
+  EXPECT_EQ(dir.listing(), "cfg");
   ASSERT_TRUE(store.writeValue("L", "d", dword(4)));
   EXPECT_TRUE(store.readCleanly());
-  EXPECT_EQ(store.damagedFile(), dir / "cfg" / "Quillfen" / "registry.damaged");
-  EXPECT_EQ(readBytes(store.damagedFile()), damaged);
-  writeBytes(store.damagedFile(), "looked at");
+  const std::filesystem::path second = dir / "cfg" / "Quillfen" / "registry.damaged-2";
+  EXPECT_EQ(readBytes(second), damaged);
+  EXPECT_EQ(std::filesystem::status(second).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  writeBytes(second, "looked at");
   ASSERT_TRUE(store.writeValue("L", "d", dword(5)));
-  EXPECT_EQ(readBytes(store.damagedFile()), "looked at");
+  EXPECT_EQ(readBytes(second), "looked at");
+  EXPECT_TRUE(std::filesystem::is_empty(kept));
   RegistryStore again(file);
   EXPECT_TRUE(again.readCleanly());
   EXPECT_EQ(again.readValue("K", "a")->number, 1);
@@ -217,12 +238,12 @@ TEST_F(Registry, DamagedLinesAreSkippedAndTheFileIsKeptBeforeItIsReplaced) {
   EXPECT_EQ(again.readValue("L", "d")->number, 5);
 
   // A clean file is never copied.
-  std::filesystem::remove(store.damagedFile());
+  std::filesystem::remove(second);
   ASSERT_TRUE(again.writeValue("L", "d", dword(6)));
-  EXPECT_FALSE(std::filesystem::exists(store.damagedFile()));
+  EXPECT_FALSE(std::filesystem::exists(second));
 }
 
-TEST_F(Registry, OnlyARegularFileOfBoundedSizeIsRead) {
+TEST_F(Registry, OnlyARegularFileOfBoundedSizeIsReadNeverThroughAnotherUsersLink) {
   std::filesystem::create_directories(file.parent_path());
   // Too large: no store; the first save moves the file aside instead of
   // copying it.
@@ -234,9 +255,9 @@ TEST_F(Registry, OnlyARegularFileOfBoundedSizeIsRead) {
     EXPECT_FALSE(store.keyExists("K"));
     EXPECT_FALSE(store.readCleanly());
     ASSERT_TRUE(store.createKey("N", "c"));
-    EXPECT_EQ(std::filesystem::file_size(store.damagedFile()), huge.size());
+    EXPECT_EQ(std::filesystem::file_size(kept), huge.size());
     EXPECT_TRUE(RegistryStore(file).keyExists("N"));
-    std::filesystem::remove(store.damagedFile());
+    std::filesystem::remove(kept);
   }
   huge.resize(RegistryStore::kMaxFileBytes);  // exactly the limit still reads
   writeBytes(file, huge);
@@ -260,7 +281,20 @@ TEST_F(Registry, OnlyARegularFileOfBoundedSizeIsRead) {
     EXPECT_FALSE(store.createKey("K", "c"));
     EXPECT_TRUE(std::filesystem::is_symlink(file));
   }
-  EXPECT_FALSE(std::filesystem::exists(dir / "cfg" / "Quillfen" / "registry.damaged"));
+  EXPECT_FALSE(std::filesystem::exists(kept));
+
+  // Another user's link is no store: what it names is never read, and the
+  // first save replaces the link.
+  std::filesystem::remove(file);
+  writeBytes(dir / "victim", "key \"Secret\" class \"c\"\n");
+  std::filesystem::create_symlink(dir / "victim", file);
+  RegistryStore store(file, ::geteuid() + 1);
+  EXPECT_FALSE(store.keyExists("Secret"));
+  EXPECT_TRUE(store.readCleanly());
+  ASSERT_TRUE(store.createKey("K", "c"));
+  EXPECT_FALSE(std::filesystem::is_symlink(file));
+  EXPECT_FALSE(RegistryStore(file).keyExists("Secret"));
+  EXPECT_EQ(readBytes(dir / "victim"), "key \"Secret\" class \"c\"\n");
 }
 
 TEST_F(Registry, AKeyWithManyValuesKeepsEachNameOnceAndTheLastLineOfIt) {

@@ -1,11 +1,13 @@
 // What the scenarios cannot hold: the whole session file of a designed
 // window byte for byte (every key's section, name, place and value form),
-// lines of a megabyte, and files of 16 MB.
+// lines of a megabyte, files of 16 MiB, and files of an age.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "context/app.h"
 #include "flavours/flavour_files.h"
@@ -55,11 +57,11 @@ TEST(SessionFile, MegabyteLinesLoadAndSaveStably) {
   EXPECT_EQ(bytesOf(first), bytesOf(second));
 }
 
-// A file of more than 16 MB is not read. At start-up it is a first start
-// and kept beside the session file when the exit saves; an import of one
-// and a flavour list of one are refused as unreadable and change nothing.
-// A file of exactly 16 MB is read.
-TEST(SessionFile, FilesAbove16MegabytesAreNotRead) {
+// A file of more than 16 MiB is not read. At start-up it is a first start
+// and kept beside the session file, under a free name, when the exit saves;
+// an import of one and a flavour list of one are refused as unreadable and
+// change nothing. A file of exactly 16 MiB is read.
+TEST(SessionFile, FilesAbove16MebibytesAreNotRead) {
   namespace fs = std::filesystem;
   const std::string head = "[Berechnung]\r\nBerechnung_Menge=250\r\n";
   testkit::TestApp t(false, false);
@@ -69,16 +71,21 @@ TEST(SessionFile, FilesAbove16MegabytesAreNotRead) {
     out << head;
   }
   fs::resize_file(session, rt::ini::kMaxFileBytes + 1);
+  // What is already at the names stays: an earlier copy, a folder.
+  const fs::path earlier = session.string() + ".damaged";
+  std::ofstream(earlier) << "earlier";
+  fs::create_directory(session.string() + ".damaged-2");
   t.app().start();
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
   EXPECT_EQ(t.main().basis[VPG_Basis].txt_Wasser_Prozent->Text(), "100");
   EXPECT_EQ(t.app().flavours.Aromen_Tabelle[1].A, 100);
   t.restart();
-  EXPECT_EQ(fs::file_size(damagedSessionFile(t.app())), rt::ini::kMaxFileBytes + 1);
+  const fs::path large = session.string() + ".damaged-3";
+  EXPECT_EQ(fs::file_size(large), rt::ini::kMaxFileBytes + 1);
+  EXPECT_EQ(bytesOf(earlier), "earlier");
   EXPECT_EQ(rt::ini::read(session, "Berechnung", "Berechnung_Menge", ""), "77");
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
 
-  const fs::path large = damagedSessionFile(t.app());
   frmAromen(t.app()).txt_Name->setText("Sommer");
   t.host().queueDialogAnswer(large.string());
   t.host().queueMessageBoxAnswer(rt::mb::Ok);
@@ -99,6 +106,25 @@ TEST(SessionFile, FilesAbove16MegabytesAreNotRead) {
   t.host().queueDialogAnswer(exact.string());
   frm_Main_mnu_Datei_Oeffnen_Click(t.app());
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "250");
+}
+
+// The start-up removes the temporary files that killed saves left, older
+// than a minute, from the program's folder, "Kochbuch" and "Aromen" (the
+// fresh ones stay: session_file_menu.scn).
+TEST(ProgramFolders, TheStartUpRemovesStaleTemporaryFilesInEachFolder) {
+  namespace fs = std::filesystem;
+  testkit::TestApp t(false, false);
+  const fs::path program = t.app().programFolder();
+  const std::vector<fs::path> stale = {program / ".Export.ini.tmp-99999999-5",
+                                       program / "Kochbuch" / ".Beeren Mix1.tmp-99999999-17",
+                                       program / "Aromen" / ".minze.tmp-99999999-3"};
+  for (const fs::path& file : stale) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "half";
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  }
+  t.app().start();
+  for (const fs::path& file : stale) EXPECT_FALSE(fs::exists(file)) << file;
 }
 
 }  // namespace
