@@ -21,9 +21,6 @@ namespace {
 // A temporary file younger than this may still be written, also by an
 // instance whose process id means nothing here (another PID namespace).
 constexpr std::time_t kInUseSeconds = 60;
-// No write takes this long: an older temporary file is stale whatever
-// process its name gives (the id may have been taken by another since).
-constexpr std::time_t kStaleAfterSeconds = 10 * 60;
 // How many names "NAME.damaged", "NAME.damaged-2", ... are tried.
 constexpr int kAsideNames = 1000;
 
@@ -134,7 +131,7 @@ void removeStaleTemporaries(const std::filesystem::path& folder, const std::stri
     const std::time_t age = now - st.st_mtime;
     if (age <= kInUseSeconds) continue;
     const bool olderForm = allDigits(*rest);  // names no process
-    if (olderForm || processGone(*rest) || age > kStaleAfterSeconds) ::unlinkat(fd, e->d_name, 0);
+    if (olderForm || processGone(*rest)) ::unlinkat(fd, e->d_name, 0);
   }
   ::closedir(dir);  // closes fd
 }

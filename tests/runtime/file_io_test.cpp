@@ -45,7 +45,7 @@ TEST(ReplaceFile, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWriteAndAtS
       {".f.tmp-" + dead + "-17", minutes(2), true, true},    // its process is gone
       {".f.tmp-" + dead + "-16", seconds(30), false, false},  // may be a live one's of another PID namespace
       {".f.tmp-1-18", minutes(2), false, false},             // a live process may still write it
-      {".f.tmp-1-19", minutes(11), true, true},              // too old for any write
+      {".f.tmp-1-19", minutes(11), false, false},            // old, but its process lives
       {".f.tmp-123456", minutes(2), true, true},             // older form, names no process
       {".f.tmp-654321", seconds(30), false, false},          // older form, fresh
       {".g.tmp-" + dead + "-17", minutes(2), false, true},   // another file's
@@ -84,13 +84,14 @@ TEST(ReplaceFile, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWriteAndAtS
   // A folder reached through a link is entered only when the user owns the
   // link.
   std::filesystem::create_directory(dir / "elsewhere");
-  writeBytes(dir / "elsewhere" / ".f.tmp-1-1", "half");
-  age(dir / "elsewhere" / ".f.tmp-1-1", minutes(11));
+  const std::string stale = ".f.tmp-" + dead + "-1";
+  writeBytes(dir / "elsewhere" / stale, "half");
+  age(dir / "elsewhere" / stale, minutes(11));
   std::filesystem::create_symlink("elsewhere", dir / "Kochbuch");
   mirl::rt::removeStaleTemporaryFiles(dir / "Kochbuch", other);
-  EXPECT_TRUE(std::filesystem::exists(dir / "elsewhere" / ".f.tmp-1-1"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "elsewhere" / stale));
   mirl::rt::removeStaleTemporaryFiles(dir / "Kochbuch", me);
-  EXPECT_FALSE(std::filesystem::exists(dir / "elsewhere" / ".f.tmp-1-1"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "elsewhere" / stale));
 }
 
 TEST(ReplaceFile, ALinkIsFollowedOnlyWhenTheUserOwnsItAnotherIsReplacedUnread) {
