@@ -53,5 +53,24 @@ TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
   EXPECT_EQ(area->horizontalScrollBar()->isVisible(), area->widget()->width() > area->viewport()->width());
 }
 
+TEST_F(SessionGuiTest, ClosedWhileMinimisedItReopensWhereItStood) {
+  win().move(200, 120);
+  settle();
+  win().showMinimized();
+  settle();
+  // Cycle after cycle, also when it was started minimised.
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    EXPECT_TRUE(win().close());
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kMinimised)->text, "true");
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kLeft)->number, 200 * 15) << cycle;
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kTop)->number, 120 * 15) << cycle;
+    restart();
+    EXPECT_TRUE(win().isMinimized()) << cycle;
+  }
+  win().showNormal();
+  settle();
+  EXPECT_EQ(win().geometry(), designedAt(win(), QPoint(200, 120)));
+}
+
 }  // namespace
 }  // namespace mirl::gui::testing
