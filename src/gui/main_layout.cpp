@@ -46,16 +46,14 @@ void addBase(Builder& b, QGridLayout* g, const BaseSlot& s, int r) {
   g->addWidget(b.put(s.lbl_Hersteller), r + 1, 0, Qt::AlignRight);
   g->addWidget(b.wide(s.txt_Hersteller, 10), r + 1, 1, 1, 4);
   g->addWidget(b.put(s.lbl_Preis_100_ml), r + 2, 0, Qt::AlignRight);
-  // The prices take the room of a field and its unit above them.
-  g->addWidget(b.price(s.txt_Preis_100_ml), r + 2, 1, 1, 2, Qt::AlignLeft);
-  QWidget* euro = b.put(s.lbl_Preis_100_ml_Euro);
-  g->addLayout(row({euro, b.list(s.cbo_Preis)}), r + 2, 3, 1, 2);
+  // A price and its unit take the room of a field and its unit above them.
+  g->addLayout(row({b.price(s.txt_Preis_100_ml), b.put(s.lbl_Preis_100_ml_Euro)}), r + 2, 1, 1, 2);
+  g->addWidget(b.list(s.cbo_Preis), r + 2, 3, 1, 2, Qt::AlignLeft);
   g->addWidget(b.put(s.lbl_Menge), r + 1, 5, 1, 2, Qt::AlignRight);
   g->addWidget(b.field(s.txt_Menge, 5), r + 1, 7);
   g->addWidget(b.put(s.lbl_Menge_ml), r + 1, 8);
   g->addWidget(b.put(s.lbl_Preis_Summe), r + 2, 5, 1, 2, Qt::AlignRight);
-  g->addWidget(b.price(s.txtl_Preis_Summe), r + 2, 7, 1, 2, Qt::AlignLeft);
-  g->addWidget(b.put(s.lbl_Preis_Summe_Euro), r + 2, 9);
+  g->addLayout(row({b.price(s.txtl_Preis_Summe), b.put(s.lbl_Preis_Summe_Euro)}), r + 2, 7, 1, 2);
   // A little air between two bases.
   g->setRowMinimumHeight(r + 3, 5);
 }
