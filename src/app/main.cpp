@@ -1,6 +1,7 @@
 // The program: checks that a window can be opened, builds the application
 // with the Qt host and its windows, runs the start-up (which shows the main
-// window) and runs the event loop until the window is closed.
+// window) and runs the event loop until the window is closed or the desktop
+// session ends.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "gui/app_setup.h"
 #include "gui/display_check.h"
 #include "gui/qt_host.h"
+#include "gui/session_end.h"
 #include "gui/windows.h"
 #include "runtime/program_folder.h"
 #include "runtime/registry_store.h"
@@ -39,6 +41,9 @@ int run(int argc, char** argv) {
   mirl::gui::Windows windows(app);
   app.start();
   host.setDialogParent(windows.window(app.main()));
+  // A logout, a shutdown or a signal to end closes the program as its user
+  // does.
+  mirl::gui::SessionEnd sessionEnd(app, host);
   return QApplication::exec();
 }
 

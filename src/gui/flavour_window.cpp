@@ -47,7 +47,11 @@ void pair(LayoutBuilder& b, QGridLayout* g, int y, int x, rt::TextBox* field, rt
 void addRow(LayoutBuilder& b, QGridLayout* g, FlavourWindowRow& r, int y) {
   g->addWidget(b.put(r.chk_Activate), y, kTick);
   g->addWidget(b.put(r.lbl_Bezeichnung), y, kNameLabel);
-  g->addWidget(b.wide(r.txt_Bezeichnung, 12), y, kName);
+  // The name gives up its preferred width, so that the row with the whole
+  // price fits a 1366 pixel screen; it grows with the window.
+  QWidget* name = b.wide(r.txt_Bezeichnung, 12);
+  name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  g->addWidget(name, y, kName);
   const auto fields = r.composition();
   const auto labels = r.compositionLabels();
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -55,7 +59,7 @@ void addRow(LayoutBuilder& b, QGridLayout* g, FlavourWindowRow& r, int y) {
   }
   pair(b, g, y, kDose, r.txt_Aroma_in_Basis, r.lbl_Aroma_in_Basis, 4);
   g->addWidget(b.put(r.lbl_Preis), y, kPriceLabel);
-  g->addWidget(b.field(r.txt_Preis, 5), y, kPrice);
+  g->addWidget(b.price(r.txt_Preis), y, kPrice);
   g->addWidget(b.put(r.lbl_Euro), y, kEuro);
   g->addWidget(b.list(r.cbo_Preis), y, kPriceList);
   for (auto [button, column] : {std::pair{r.btn_Laden, kLoad}, {r.btn_Speichern, kSave}, {r.btn_Reset, kReset}}) {

@@ -490,6 +490,9 @@ void FormBinding::syncWindowGeometry() {
     const QPoint at(form_.Left() / kTwips, form_.Top() / kTwips);
     if (window_.pos() != at) window_.move(at);
   }
+  // A window not yet on screen takes its state when it is shown (see
+  // syncWindowVisible).
+  if (!window_.isVisible()) return;
   if ((window_.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != want) window_.setWindowState(want);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "model/validators.h"
+#include "runtime/number.h"
+
 namespace mirl::gui {
 
 LayoutBuilder::LayoutBuilder(FormBinding& binding, QWidget* parent)
@@ -18,6 +21,22 @@ QWidget* LayoutBuilder::put(rt::Control* c) {
 QWidget* LayoutBuilder::field(rt::TextBox* t, int chars) {
   QWidget* w = put(t);
   w->setFixedWidth(metrics_.horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14);
+  return w;
+}
+
+QWidget* LayoutBuilder::price(rt::TextBox* t) {
+  QWidget* w = put(t);
+  // The highest price as the validators write it ("77.777,00"), every digit
+  // drawn as the font's widest: no price the field takes is cut off.
+  QChar widest = QLatin1Char('0');
+  for (char d = '1'; d <= '9'; ++d) {
+    if (metrics_.horizontalAdvance(QLatin1Char(d)) > metrics_.horizontalAdvance(widest)) widest = QLatin1Char(d);
+  }
+  QString text = QString::fromStdString(Zahl_Formatieren_Preis(rt::num::plain(kHighestPrice)));
+  for (QChar& c : text) {
+    if (c.isDigit()) c = widest;
+  }
+  w->setFixedWidth(metrics_.horizontalAdvance(text) + 14);
   return w;
 }
 

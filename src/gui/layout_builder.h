@@ -21,6 +21,8 @@ class LayoutBuilder {
   QWidget* put(rt::Control* c);
   // A text box wide enough for `chars` digits.
   QWidget* field(rt::TextBox* t, int chars);
+  // A price field: wide enough for the highest price in price form.
+  QWidget* price(rt::TextBox* t);
   // A text box that grows with the window, at least `minChars` wide.
   QWidget* wide(rt::TextBox* t, int minChars);
   // A list wide enough for its longest reference quantity.

@@ -46,15 +46,14 @@ void addBase(Builder& b, QGridLayout* g, const BaseSlot& s, int r) {
   g->addWidget(b.put(s.lbl_Hersteller), r + 1, 0, Qt::AlignRight);
   g->addWidget(b.wide(s.txt_Hersteller, 10), r + 1, 1, 1, 4);
   g->addWidget(b.put(s.lbl_Preis_100_ml), r + 2, 0, Qt::AlignRight);
-  g->addWidget(b.field(s.txt_Preis_100_ml, 5), r + 2, 1);
-  g->addWidget(b.put(s.lbl_Preis_100_ml_Euro), r + 2, 2);
+  // A price and its unit take the room of a field and its unit above them.
+  g->addLayout(row({b.price(s.txt_Preis_100_ml), b.put(s.lbl_Preis_100_ml_Euro)}), r + 2, 1, 1, 2);
   g->addWidget(b.list(s.cbo_Preis), r + 2, 3, 1, 2, Qt::AlignLeft);
   g->addWidget(b.put(s.lbl_Menge), r + 1, 5, 1, 2, Qt::AlignRight);
   g->addWidget(b.field(s.txt_Menge, 5), r + 1, 7);
   g->addWidget(b.put(s.lbl_Menge_ml), r + 1, 8);
   g->addWidget(b.put(s.lbl_Preis_Summe), r + 2, 5, 1, 2, Qt::AlignRight);
-  g->addWidget(b.field(s.txtl_Preis_Summe, 5), r + 2, 7);
-  g->addWidget(b.put(s.lbl_Preis_Summe_Euro), r + 2, 8);
+  g->addLayout(row({b.price(s.txtl_Preis_Summe), b.put(s.lbl_Preis_Summe_Euro)}), r + 2, 7, 1, 2);
   // A little air between two bases.
   g->setRowMinimumHeight(r + 3, 5);
 }
@@ -85,7 +84,7 @@ FrameBox* flavourGroup(Builder& b, FrmMain& f, QWidget* parent) {
     g->addWidget(b.field(r.txt_Aroma_Menge_ml, 5), y, 4);
     g->addWidget(b.put(r.lbl_Aroma_Mengenbezeichnung_ml), y, 5);
     g->addWidget(b.put(r.lbl_Aroma_Preis_je), y, 6);
-    g->addWidget(b.field(r.txt_Aroma_Preis, 5), y, 7);
+    g->addWidget(b.price(r.txt_Aroma_Preis), y, 7);
     g->addWidget(b.put(r.lbl_Aroma_Preis_Euro), y, 8);
     g->addWidget(b.list(r.cbo_Aroma_Preis_Menge), y, 9);
   }
@@ -110,13 +109,14 @@ QGridLayout* composition(Builder& b, std::array<rt::TextBox*, 5> fields, std::ar
   return g;
 }
 
-// A line of label, field and unit in a grid, with an optional fourth widget.
+// A line of label, field and unit in a grid; a price field is as wide as
+// the highest price.
+enum class Holds { Amount, Price };
 void labelled(Builder& b, QGridLayout* g, int y, rt::Label* label, rt::TextBox* field, rt::Label* unit,
-              QWidget* extra = nullptr) {
+              Holds holds = Holds::Amount) {
   g->addWidget(b.put(label), y, 0);
-  g->addWidget(b.field(field, 6), y, 1);
+  g->addWidget(holds == Holds::Price ? b.price(field) : b.field(field, 6), y, 1);
   g->addWidget(b.put(unit), y, 2);
-  if (extra) g->addWidget(extra, y, 3, Qt::AlignLeft);
 }
 
 QVBoxLayout* calculationColumn(Builder& b, FrmMain& f, QWidget* parent) {
@@ -132,12 +132,15 @@ QVBoxLayout* calculationColumn(Builder& b, FrmMain& f, QWidget* parent) {
   v->addWidget(sep);
 
   QGridLayout* g = grid();
-  labelled(b, g, 0, f.lbl_Berechnung_Menge, f.txt_Berechnung_Menge, f.lbl_Berechnung_Menge_ml, nullptr);
+  labelled(b, g, 0, f.lbl_Berechnung_Menge, f.txt_Berechnung_Menge, f.lbl_Berechnung_Menge_ml);
   g->addWidget(b.put(f.btn_Misch_Zu_Menge), 0, 3, Qt::AlignLeft);
-  labelled(b, g, 1, f.lbl_Berechnung_Zusatzkosten, f.txt_Berechnung_Zusatzkosten, f.lbl_Berechnung_Zusatzkosten_Euro);
-  labelled(b, g, 2, f.lbl_Berechnung_Preis, f.txt_Berechnung_Preis, f.lbl_Berechnung_Preis_Berechnung_Euro);
+  labelled(b, g, 1, f.lbl_Berechnung_Zusatzkosten, f.txt_Berechnung_Zusatzkosten, f.lbl_Berechnung_Zusatzkosten_Euro,
+           Holds::Price);
+  labelled(b, g, 2, f.lbl_Berechnung_Preis, f.txt_Berechnung_Preis, f.lbl_Berechnung_Preis_Berechnung_Euro,
+           Holds::Price);
   g->addWidget(b.list(f.cbo_Preis_Berechnung), 2, 3, Qt::AlignLeft);
-  labelled(b, g, 3, f.lbl_Berechnung_Preis_Gesamt, f.txt_Berechnung_Preis_Gesamt, f.lbl_Berechnung_Preis_Gesamt_Euro);
+  labelled(b, g, 3, f.lbl_Berechnung_Preis_Gesamt, f.txt_Berechnung_Preis_Gesamt, f.lbl_Berechnung_Preis_Gesamt_Euro,
+           Holds::Price);
   g->setColumnStretch(4, 1);
   v->addLayout(g);
 
@@ -180,10 +183,11 @@ QVBoxLayout* liveColumn(Builder& b, FrmMain& f) {
 
   QGridLayout* g = grid();
   labelled(b, g, 0, f.lbl_Live_Menge, f.txt_Live_Menge, f.lbl_Live_Menge_ml);
-  labelled(b, g, 1, f.lbl_Live_Preis_Zusatzkosten, f.txt_Live_Preis_Zusatzkosten, f.lbl_Live_Preis_Zusatzkosten_Euro);
-  labelled(b, g, 2, f.lbl_Live_Preis, f.txt_Live_Preis, f.lbl_Live_Preis_Euro);
+  labelled(b, g, 1, f.lbl_Live_Preis_Zusatzkosten, f.txt_Live_Preis_Zusatzkosten, f.lbl_Live_Preis_Zusatzkosten_Euro,
+           Holds::Price);
+  labelled(b, g, 2, f.lbl_Live_Preis, f.txt_Live_Preis, f.lbl_Live_Preis_Euro, Holds::Price);
   g->addWidget(b.list(f.cbo_Preis_Live), 2, 3, Qt::AlignLeft);
-  labelled(b, g, 3, f.lbl_Live_Preis_Summe, f.txt_Live_Preis_Summe, f.lbl_Live_Preis_Summe_Euro);
+  labelled(b, g, 3, f.lbl_Live_Preis_Summe, f.txt_Live_Preis_Summe, f.lbl_Live_Preis_Summe_Euro, Holds::Price);
   labelled(b, g, 4, f.lbl_Live_Viskositaet, f.txt_Vis_Summe, f.lbl_Live_Viskositaet_mPas);
   g->setColumnStretch(4, 1);
   v->addLayout(g);

@@ -39,6 +39,12 @@ QMessageBox::StandardButtons buttonsOf(int style) {
   }
 }
 
+// The first button is the default, as on the original platform.
+QMessageBox::StandardButton defaultButtonOf(int style) {
+  const int buttons = rt::mb::buttons(style);
+  return buttons == rt::mb::YesNo || buttons == rt::mb::YesNoCancel ? QMessageBox::Yes : QMessageBox::Ok;
+}
+
 QMessageBox::Icon iconOf(int style) {
   switch (rt::mb::icon(style)) {
     case rt::mb::Critical:
@@ -200,12 +206,11 @@ void reactivate(const QPointer<QWidget>& owner) {
 }  // namespace
 
 int QtHost::messageBox(const std::string& prompt, int style, const std::string& title) {
+  if (answerByDefault_) return messageAnswer(style, defaultButtonOf(style));
   const QPointer<QWidget> owner = dialogParent();
   QMessageBox box(iconOf(style), fromUtf8(title), messageText(prompt), buttonsOf(style), owner);
   box.setTextFormat(Qt::PlainText);
-  // The first button is the default, as on the original platform.
-  const int buttons = rt::mb::buttons(style);
-  box.setDefaultButton(buttons == rt::mb::YesNo || buttons == rt::mb::YesNoCancel ? QMessageBox::Yes : QMessageBox::Ok);
+  box.setDefaultButton(defaultButtonOf(style));
   QMessageBox::StandardButton pressed = QMessageBox::NoButton;
   if (messageBoxHook) {
     pressed = messageBoxHook(box);
@@ -256,6 +261,7 @@ class CompletingFileDialog : public QFileDialog {
 }  // namespace
 
 std::string QtHost::fileDialog(const rt::FileDialogRequest& request) {
+  if (answerByDefault_) return {};
   const bool save = request.kind == rt::FileDialogRequest::Kind::Save;
   const QPointer<QWidget> owner = dialogParent();
   CompletingFileDialog dialog(owner, fromUtf8(request.title), save ? request.defaultExtension : std::string());

@@ -38,6 +38,10 @@ class QtHost : public rt::Host {
   // own); they stay English when the translation is not installed.
   void setLanguage(const std::string& language) override;
 
+  // The desktop session ends: from now on every box takes its default
+  // answer and every file dialog is cancelled, neither of them shown.
+  void answerByDefault() { answerByDefault_ = true; }
+
   // Test hooks: when set, the box or dialog is built as for the user and
   // handed to the hook instead of being shown. The box hook returns the
   // button pressed (NoButton: closed without a choice); the dialog hook
@@ -63,6 +67,7 @@ class QtHost : public rt::Host {
   QWidget* dialogParent() const;
 
   QPointer<QWidget> parent_;
+  bool answerByDefault_ = false;
   std::string language_ = "en";
   std::unique_ptr<QTranslator> translator_;
   unsigned passCounter_ = 0;

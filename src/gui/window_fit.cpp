@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLayout>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
@@ -27,6 +28,33 @@ QSize DesignedArea::sizeHint() const {
   QSize size(f, f);
   if (widget()) size += widget()->sizeHint();
   return size;
+}
+
+bool DesignedArea::eventFilter(QObject* o, QEvent* e) {
+  // Before the area itself puts up scroll bars for the new size.
+  if (o == widget() && e->type() == QEvent::Resize) {
+    const auto* resize = static_cast<QResizeEvent*>(e);
+    growWindow(resize->oldSize(), resize->size());
+  }
+  return QScrollArea::eventFilter(o, e);
+}
+
+void DesignedArea::growWindow(QSize before, QSize after) {
+  QWidget* w = window();
+  const Qt::WindowStates other = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (!before.isValid() || !w->isVisible() || (w->windowState() & other)) return;
+  const QSize shown = viewport()->size();
+  QSize size = w->size();
+  // Only a direction in which the whole contents were in sight.
+  if (shown.width() >= before.width() && after.width() > shown.width()) {
+    size.rwidth() += after.width() - shown.width();
+  }
+  if (shown.height() >= before.height() && after.height() > shown.height()) {
+    size.rheight() += after.height() - shown.height();
+  }
+  if (size == w->size()) return;
+  w->resize(size);
+  fitToScreen(*w);
 }
 
 QRect fittedGeometry(const QRect& inner, const QMargins& frame, const QRect& available) {

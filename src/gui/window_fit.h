@@ -12,12 +12,20 @@ namespace mirl::gui {
 
 // Holds a window's contents at their designed size (the size their layout
 // asks for) and asks for exactly that size itself, so that the window's own
-// size hint is the whole layout. It takes no focus.
+// size hint is the whole layout. It takes no focus. When the contents grow
+// on screen (new texts need more room) while the window shows them whole, a
+// normal window grows with them, as far as its screen has room.
 class DesignedArea : public QScrollArea {
  public:
   // `content` becomes the area's widget; its layout fixes its size.
   explicit DesignedArea(QWidget* content, QWidget* parent = nullptr);
   QSize sizeHint() const override;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void growWindow(QSize before, QSize after);
 };
 
 // Where a window with the inner geometry `inner` and the frame `frame` goes

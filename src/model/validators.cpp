@@ -164,7 +164,7 @@ void Eingabe_Pruefen_Nikotin(rt::TextBox& box) {
 }
 
 void Eingabe_Pruefen_Preis(rt::TextBox& box) {
-  validate(box, Zahl_Formatieren_Preis(box.Text()), 0, true, 77777);
+  validate(box, Zahl_Formatieren_Preis(box.Text()), 0, true, kHighestPrice);
 }
 
 void Eingabe_Pruefen_Menge(rt::TextBox& box) {
@@ -177,7 +177,7 @@ void Eingabe_Pruefen_Aroma_ml(rt::TextBox& box) {
 
 void checkFlavourPrice(rt::TextBox& box) {
   const std::string shown = flavourPriceText(box.Text());
-  box.setText(inRange(shown, 0, true, 77777) ? shown : "0,00");
+  box.setText(inRange(shown, 0, true, kHighestPrice) ? shown : "0,00");
 }
 
 }  // namespace mirl

@@ -23,6 +23,9 @@ std::string Zahl_Formatieren_Preis(std::string_view text);     // "#,###0.00"
 // counted for a price field as it stands.
 std::string flavourPriceText(std::string_view text);
 
+// The highest price a price field takes, base or flavour.
+inline constexpr double kHighestPrice = 77777;
+
 // Validators: each writes the box's text back in every case.
 void Eingabe_Pruefen_Prozent(rt::TextBox& box);   // above 0, up to 100
 void Eingabe_Pruefen_Nikotin(rt::TextBox& box);   // above 0, up to 100

@@ -84,4 +84,13 @@ void frm_Main_Form_Unload(App& app, int&) {
   unloadIfLoaded(app, kFlavourWindow);
 }
 
+bool endSession(App& app) {
+  for (std::string_view name : {kInfoWindow, kFlavourWindow}) {
+    // The flavour window stays loaded while hidden; the shut-down closes it.
+    const rt::Form* form = app.loadedForm(name);
+    if (form && form->Visible()) app.closeForm(name);
+  }
+  return app.requestClose();
+}
+
 }  // namespace mirl

@@ -13,4 +13,12 @@ void frm_Main_Form_Load(App& app);
 // flavour window. Never sets cancel.
 void frm_Main_Form_Unload(App& app, int& cancel);
 
+// The desktop session ends (a logout, a shutdown, the program's terminal
+// gone): the windows open over the main window are closed as their user
+// closes them, then the main window, which is the whole shut-down. The
+// host is to answer every question by then, so that nothing waits. False
+// while the program cannot end yet: a search runs (it is cancelled, and the
+// main window closes once it has returned) or a window kept itself open.
+bool endSession(App& app);
+
 }  // namespace mirl

@@ -38,7 +38,8 @@ TEST_F(FocusFrameTest, FocusSetByCodeIsDrawnOnEveryKindOfControl) {
   }
 }
 
-// Run by ctest also on a 1920 x 1080 screen at 150 % and on a 1280 x 720 one.
+// Run by ctest also on a 1920 x 1080 screen at 150 %, on a 1280 x 720 one
+// and on a 2560 x 1440 one.
 using WindowFitTest = GuiTest;
 
 TEST_F(WindowFitTest, OpensWithinTheScreenAndScrollsTheGroups) {
@@ -75,6 +76,31 @@ TEST_F(WindowFitTest, OpensWithinTheScreenAndScrollsTheGroups) {
   if (area->viewport()->width() > designed.width()) {
     EXPECT_LE(std::abs(2 * content->x() + designed.width() - area->viewport()->width()), 1);
   }
+}
+
+TEST_F(WindowFitTest, GrowsWhenItsTextsNeedMoreRoom) {
+  auto* area = qobject_cast<QScrollArea*>(win().centralWidget());
+  ASSERT_NE(area, nullptr);
+  if (area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible()) {
+    GTEST_SKIP() << "the screen is too small for the whole layout";
+  }
+  const QRect available = win().screen()->availableGeometry();
+  const QSize before = win().size();
+  // A caption longer, as after a switch to another language: the window
+  // grows sideways as far as needed, and only sideways.
+  rt::Label* caption = f().basis[PG_N_Basis].lbl_Hersteller;
+  caption->setCaption("Hersteller oder Händler des Liquids:");
+  settle();
+  EXPECT_GT(win().width(), before.width());
+  EXPECT_EQ(win().height(), before.height());
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(available.contains(win().frameGeometry()));
+  // A window made smaller than its layout is left so.
+  win().resize(before.width() - 300, before.height());
+  settle();
+  caption->setCaption("Hersteller oder Händler dieses Liquids:");
+  settle();
+  EXPECT_EQ(win().size(), QSize(before.width() - 300, before.height()));
 }
 
 TEST(FittedGeometry, ShrinksToTheAreaThenMovesIntoIt) {

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <csignal>
 
 #include "context/app.h"
 #include "gui/qt_host.h"
+#include "gui/session_end.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
 #include "shell/session.h"
@@ -159,21 +161,36 @@ TEST_F(SearchTest, SecondClickCancelsTheRunningSearch) {
 }
 
 TEST_F(SearchTest, ClosingDuringASearchWaitsForItsEnd) {
-  fourBases();
-  QtHost qtHost;
-  app().loop().setHost(qtHost);
-  bool refused = false;
-  QTimer::singleShot(0, [&] { refused = !win().close(); });
-  QTest::mouseClick(calc(), Qt::LeftButton);
-  app().loop().setHost(host());
-  EXPECT_TRUE(refused);
-  EXPECT_TRUE(app().closed());
-  EXPECT_FALSE(win().isVisible());
-  EXPECT_FALSE(f().busy());
-  // The session saved is the state after the search.
-  EXPECT_EQ(INI_Lesen(sessionFile(app()), "N-Basis-PG", "PG_N_Basis_Menge", "missing"),
-            f().basis[PG_N_Basis].txt_Menge->Text());
-  EXPECT_EQ(INI_Lesen(sessionFile(app()), "Berechnung", "Berechnung_Prozent_N", "missing"), "18");
+  // Closed by the user, then by the end of the desktop session (SIGTERM).
+  for (bool bySignal : {false, true}) {
+    if (bySignal) restart();
+    fourBases();
+    QtHost qtHost;
+    app().loop().setHost(qtHost);
+    SessionEnd sessionEnd(app(), qtHost);
+    QApplication::processEvents();
+    bool refused = false;
+    QTimer::singleShot(0, [&] {
+      if (bySignal) {
+        // Its wake-up handled within this pass, while the search runs.
+        std::raise(SIGTERM);
+        QApplication::processEvents();
+      } else {
+        refused = !win().close();
+      }
+    });
+    QTest::mouseClick(calc(), Qt::LeftButton);
+    app().loop().setHost(host());
+    EXPECT_EQ(refused, !bySignal);
+    EXPECT_TRUE(app().closed()) << bySignal;
+    EXPECT_FALSE(win().isVisible());
+    EXPECT_FALSE(f().busy());
+    EXPECT_TRUE(status().contains(QStringLiteral("Abbruch durch Benutzer"))) << status().toStdString();
+    // The session saved is the state after the search.
+    EXPECT_EQ(INI_Lesen(sessionFile(app()), "N-Basis-PG", "PG_N_Basis_Menge", "missing"),
+              f().basis[PG_N_Basis].txt_Menge->Text());
+    EXPECT_EQ(INI_Lesen(sessionFile(app()), "Berechnung", "Berechnung_Prozent_N", "missing"), "18");
+  }
 }
 
 }  // namespace

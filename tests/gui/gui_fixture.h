@@ -75,6 +75,13 @@ class GuiTest : public ::testing::Test {
     open();
   }
 
+  // Off screen, the window's moves and states apply at once; on a desktop
+  // (a check by hand) the window system takes a moment.
+  static void settle() {
+    QApplication::processEvents();
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) QTest::qWait(500);
+  }
+
   App& app() { return t_.app(); }
   FrmMain& f() { return t_.main(); }
   MainWindow& win() { return *window_; }
@@ -123,10 +130,13 @@ class GuiTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(t_.app());
     t_.app().start();
     window_->show();
-    // Menu shortcuts work in the active window only.
-    window_->activateWindow();
-    (void)QTest::qWaitForWindowActive(window_.get());
-    QApplication::processEvents();
+    // Menu shortcuts work in the active window only; a window started
+    // minimised stays so.
+    if (!window_->isMinimized()) {
+      window_->activateWindow();
+      (void)QTest::qWaitForWindowActive(window_.get());
+    }
+    settle();
   }
 
   testkit::TestApp t_;

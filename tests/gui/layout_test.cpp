@@ -1,9 +1,14 @@
-// The main window's arrangement: every control has its widget and the
-// window fits a 1366 x 768 screen.
+// The main window's arrangement: every control has its widget, the window
+// fits a 1366 x 768 screen, and a price field of either window shows every
+// price it takes whole.
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
+#include "flavours/frm_aromen.h"
+#include "gui/flavour_window.h"
 #include "gui/line_frame.h"
 #include "gui_fixture.h"
 #include "model/frm_main.h"
@@ -70,6 +75,34 @@ TEST_F(LayoutTest, ControlsSitInsideTheirGroupFrames) {
   EXPECT_LT(frame->edgeLine(FrameBox::TopLeft).x2(), caption.left());
   EXPECT_GT(frame->edgeLine(FrameBox::TopRight).x1(), caption.right());
   EXPECT_TRUE(caption.contains(caption.center().x(), frame->edgeLine(FrameBox::TopRight).y1()));
+}
+
+// The room a line edit has for its text: its contents less the edit's own
+// margin of 2 pixels on either side.
+bool showsWhole(const QLineEdit& le, const QString& text) {
+  QStyleOptionFrame option;
+  option.initFrom(&le);
+  option.rect = le.rect();
+  option.lineWidth = le.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &le);
+  const QRect room = le.style()->subElementRect(QStyle::SE_LineEditContents, &option, &le) - le.textMargins();
+  return le.fontMetrics().horizontalAdvance(text) <= room.width() - 4;
+}
+
+TEST_F(LayoutTest, PriceFieldsShowTheHighestPriceWhole) {
+  std::vector<rt::TextBox*> prices = {f().txt_Berechnung_Zusatzkosten, f().txt_Berechnung_Preis,
+                                     f().txt_Berechnung_Preis_Gesamt,  f().txt_Live_Preis_Zusatzkosten,
+                                     f().txt_Live_Preis,               f().txt_Live_Preis_Summe};
+  for (const BaseSlot& s : f().basis) prices.insert(prices.end(), {s.txt_Preis_100_ml, s.txtl_Preis_Summe});
+  for (int k : kFlavourRowNumbers) prices.push_back(f().aroma[k].txt_Aroma_Preis);
+  FrmAromen& flavours = app().form<FrmAromen>(kFlavourWindow);
+  FlavourWindow flavourWindow(app(), flavours);
+  for (int k : kFlavourRowNumbers) prices.push_back(flavours.row[k].txt_Preis);
+  for (rt::TextBox* price : prices) {
+    const QWidget* w = win().widget(price);
+    const auto* le = qobject_cast<const QLineEdit*>(w ? w : flavourWindow.widget(price));
+    ASSERT_NE(le, nullptr) << price->fullName();
+    EXPECT_TRUE(showsWhole(*le, QStringLiteral("77.777,00"))) << price->fullName() << " " << le->width();
+  }
 }
 
 }  // namespace

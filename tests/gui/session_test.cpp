@@ -1,5 +1,6 @@
 // A session as the user lives it: what was set in the window, and where and
-// how the window stood, are there again after closing and starting anew.
+// how the window stood, are there again after closing and starting anew, also
+// when the desktop session ended the program.
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -7,10 +8,20 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
+#include <csignal>
 
 #include "context/app.h"
+#include "flavours/frm_aromen.h"
+#include "gui/qt_host.h"
+#include "gui/session_end.h"
+#include "gui/windows.h"
 #include "gui_fixture.h"
 #include "runtime/registry_store.h"
+#include "shell/application.h"
+#include "shell/flavour_menu.h"
+#include "shell/session.h"
+#include "support/ini_access.h"
 #include "support/registry_layout.h"
 
 namespace mirl::gui::testing {
@@ -71,6 +82,56 @@ TEST_F(SessionGuiTest, WhatTheUserSetIsThereAfterClosingAndStartingAgain) {
   EXPECT_EQ(win().geometry(), designedAt(win(), QPoint(200, 120)));
   auto* area = qobject_cast<QScrollArea*>(win().centralWidget());
   EXPECT_EQ(area->horizontalScrollBar()->isVisible(), area->widget()->width() > area->viewport()->width());
+}
+
+TEST_F(SessionGuiTest, ClosedWhileMinimisedItReopensWhereItStood) {
+  win().move(200, 120);
+  settle();
+  win().showMinimized();
+  settle();
+  // Cycle after cycle, also when it was started minimised.
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    EXPECT_TRUE(win().close());
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kMinimised)->text, "true");
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kLeft)->number, 200 * 15) << cycle;
+    EXPECT_EQ(app().registry().readValue(reg::kMainSize, reg::kTop)->number, 120 * 15) << cycle;
+    restart();
+    EXPECT_TRUE(win().isMinimized()) << cycle;
+  }
+  win().showNormal();
+  settle();
+  EXPECT_EQ(win().geometry(), designedAt(win(), QPoint(200, 120)));
+}
+
+// SIGTERM while the flavour window is open with a faulty composition and a
+// question box waits: the box is closed as without a choice, the flavour
+// window closes with its question's default answer (correct and close), and
+// the program closes as its user closes it.
+TEST(SessionEndTest, ClosesAsTheUserDoesWithoutWaitingForABox) {
+  testkit::TempDir dir;
+  QtHost host;
+  Application app({&host, dir.path(), dir.path() / "registry"});
+  Windows windows(app);
+  app.start();
+  SessionEnd sessionEnd(app, host);
+  QApplication::processEvents();
+  frm_Main_mnu_Service_Aromenkonfiguration_Click(app);
+  FlavourWindowRow& row = app.form<FrmAromen>(kFlavourWindow).row[1];
+  row.chk_Activate->setValue(1);
+  row.txt_Aroma->setText("60");
+
+  QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+  EXPECT_EQ(host.messageBox("Alles zurücksetzen?", rt::mb::YesNo + rt::mb::Question, "Reset"), rt::mb::No);
+  // The handler that asked goes on first.
+  EXPECT_FALSE(app.closed());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return app.closed(); }));
+  EXPECT_EQ(app.loadedForm(kFlavourWindow), nullptr);
+  EXPECT_FALSE(windows.window(app.main()) && windows.window(app.main())->isVisible());
+  EXPECT_EQ(INI_Lesen(sessionFile(app), "Aromen", "1_Aroma_Kommentar", "").rfind("(AK) - ", 0), 0u);
+  EXPECT_EQ(INI_Lesen(sessionFile(app), "Aromen", "1_chk_chk_Aroma", ""), "1");
+  for (const auto& keys : {reg::kMainWindowKeys, reg::kFlavourWindowKeys}) {
+    EXPECT_TRUE(app.registry().readValue(keys.size, reg::kTop).has_value()) << keys.size;
+  }
 }
 
 }  // namespace
