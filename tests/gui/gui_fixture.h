@@ -65,12 +65,12 @@ void answerModal(Act act, Answer answer) {
 class GuiTest : public ::testing::Test {
  protected:
   GuiTest() : t_(false) { open(); }
-  ~GuiTest() override { window_.reset(); }
+  ~GuiTest() override { dropWindows(); }
 
   // The program closed (when it is not yet) and started again with a
   // window of its own.
   void restart() {
-    window_.reset();
+    dropWindows();
     t_.restart(false);
     open();
   }
@@ -126,6 +126,12 @@ class GuiTest : public ::testing::Test {
   bool cancelValidate = false;
 
  private:
+  // The main window, and every window dropped meanwhile, go before the
+  // program they show does.
+  void dropWindows() {
+    window_.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
   void open() {
     window_ = std::make_unique<MainWindow>(t_.app());
     t_.app().start();
