@@ -5,17 +5,13 @@
 #include <optional>
 
 #include "runtime/number.h"
+#include "runtime/text.h"
 
 namespace mirl {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimSpaces(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
+using rt::isDigit;
+using rt::trimSpaces;
 
 // Keeps digits and commas, turns "." into ",", drops everything else (signs,
 // blanks, letters, currency and per-cent signs).

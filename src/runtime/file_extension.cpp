@@ -1,12 +1,11 @@
 #include "runtime/file_extension.h"
 
+#include "runtime/text.h"
+
 namespace mirl::rt {
 
 namespace {
 constexpr size_t kLongestExtension = 10;
-
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 bool hasOwnExtension(std::string_view fileName) {

@@ -1,7 +1,9 @@
 #include "runtime/file_io.h"
 
 #include "runtime/file_lock.h"
+#include "runtime/text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <charconv>
@@ -58,13 +60,7 @@ bool writeAll(int fd, std::string_view content) {
 
 std::string temporaryPrefix(const std::string& name) { return "." + name + ".tmp-"; }
 
-bool allDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
+bool allDigits(std::string_view s) { return !s.empty() && std::all_of(s.begin(), s.end(), isDigit); }
 
 // True when the rest of a temporary file's name after the prefix names a
 // process that is gone ("PID-RANDOM"); the older form ("RANDOM") names none.
@@ -303,12 +299,13 @@ void removeStaleTemporaryFiles(const std::filesystem::path& folder, uid_t user) 
 }
 
 bool makePrivateFolders(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) return true;
   std::filesystem::path made;
   for (const std::filesystem::path& part : folder) {
     made /= part;
     ::mkdir(made.c_str(), 0700);  // one that is there fails and stays as it is
   }
-  std::error_code ec;
   return std::filesystem::is_directory(folder, ec);
 }
 

@@ -83,7 +83,7 @@ bool updateFile(const std::filesystem::path& file, std::size_t maxBytes,
 // ".NAME.tmp-RANDOM") that killed writes left in the folder: only regular
 // files of the user, older than a minute (a younger one may still be
 // written, by an instance whose process id means nothing here), whose
-// process is gone or which are older than any write takes. The folder is
+// process is gone. The folder is
 // reached as a save reaches its target: a link at it that another user owns
 // is not entered.
 void removeStaleTemporaryFiles(const std::filesystem::path& folder, uid_t user = ::geteuid());

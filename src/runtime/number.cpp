@@ -9,11 +9,11 @@
 #include <system_error>
 
 #include "runtime/error.h"
+#include "runtime/text.h"
 
 namespace mirl::rt::num {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimBlanks(std::string_view s) {

@@ -4,6 +4,10 @@
 
 namespace mirl::rt {
 
+// ASCII digits and letters, whatever the process locale says.
+inline constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline constexpr bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 // The text without the spaces before and after it (the runtime's Trim).
 inline std::string_view trimSpaces(std::string_view s) {
   const auto first = s.find_first_not_of(' ');

@@ -24,6 +24,7 @@ int filledPlaces(double lastIndex) {
 // of the search differs in the last places, so prices within 1e-9 of the
 // larger one's size count as equal.
 bool samePrice(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)); }
+bool higherPrice(double a, double b) { return a > b && !samePrice(a, b); }
 }  // namespace
 
 int listIndex(double index) {
@@ -59,7 +60,7 @@ int sortProposalRange(ProposalList& list, int filled) {
     for (int i = 0; i <= bound; ++i) {
       auto& a = list[static_cast<size_t>(i)];
       auto& b = list[static_cast<size_t>(i + 1)];
-      if (a.price() > b.price() && !samePrice(a.price(), b.price())) std::swap(a, b);
+      if (higherPrice(a.price(), b.price())) std::swap(a, b);
     }
   }
 
@@ -72,7 +73,7 @@ int sortProposalRange(ProposalList& list, int filled) {
   double lastPrice = 0;
   for (int i = 0; i < filled; ++i) {
     const auto& rec = list[static_cast<size_t>(i)];
-    if (count == 0 || (rec.price() > lastPrice && !samePrice(rec.price(), lastPrice))) {
+    if (count == 0 || higherPrice(rec.price(), lastPrice)) {
       kept[static_cast<size_t>(count)] = rec;
       lastPrice = rec.price();
       ++count;
