@@ -115,7 +115,7 @@ ConvResult Aroma_Hinzurechnen_AH(App& app, double F, Composition& t, double B) {
   if (withNicotine) {
     const double x = r2(r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) + r2(t.N / 10));
     if (nicotineWindow(x)) compensated = nicotineTakesRest(t.N, r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S));
-  } else if (r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+  } else if (!makesHundred(r2(B) + r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
     for (int pass = 0; pass < 2; ++pass) {
       if (Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, r2(B))) compensated = true;
       roundPercents(t);
@@ -168,7 +168,7 @@ ConvResult Aroma_Herausrechnen_AE(App& app, double F, Composition& t, double B, 
       roundPercents(t);
       t.N = r1(t.N);
     }
-  } else if (r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S) != 100) {
+  } else if (!makesHundred(r2(t.PG) + r2(t.VG) + r2(t.W) + r2(t.S))) {
     for (int pass = 0; pass < 2; ++pass) {
       if (Rundungsfehler_Ausgleichen(t.PG, t.VG, t.W, t.S, 0)) compensated = true;
       roundPercents(t);

@@ -17,7 +17,8 @@ inline constexpr rt::Color kSumRed = rt::Red;                 // 255
 // A sum of percentages as the fields show it: rounded to two decimals
 // ("0.00", read back). Parts that add up make exactly 100 (68,74 + 29,46 +
 // 1,8 is 99.99999999999999 in doubles), and a real 0,01 off stays off.
-// Every check of a sum against 100 or the flavours' 99 goes through it.
+// Every decision whether a sum makes 100 or passes the flavours' 99 goes
+// through it; only the rounding compensation itself works on the exact sum.
 double shownSum(double sum);
 bool makesHundred(double sum);
 // The ticked flavours' total above 99 %: the bases would be left less than
