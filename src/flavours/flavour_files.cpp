@@ -12,6 +12,7 @@
 #include "flavours/flavour_checks.h"
 #include "flavours/flavour_exchange.h"
 #include "flavours/frm_aromen.h"
+#include "model/main_inputs.h"
 #include "model/quantity_lists.h"
 #include "model/validators.h"
 #include "runtime/ini_file.h"
@@ -115,12 +116,10 @@ void readInto(FlavourWindowRow& r, const FileKey& key, const std::string& value,
       checkFlavourPrice(*(r.*key.text));
       return;
     case Field::PriceList:
-      if (const auto i = rt::num::toInt16(value); i && *i >= -1 && *i < r.cbo_Preis->ListCount()) {
-        r.cbo_Preis->setListIndex(*i);
-      }
+      setInputText(*r.cbo_Preis, value);
       return;
     case Field::Tick:
-      if (const auto v = rt::num::toInt16(value); v && *v >= 0 && *v <= 2) r.chk_Activate->setValue(*v);
+      setInputText(*r.chk_Activate, value);
       return;
     case Field::Flag:
       if (flag) *flag = flagValue(value);

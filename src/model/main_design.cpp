@@ -81,13 +81,6 @@ std::optional<std::string> valueOf(const WindowDesign& d) {
   return std::string((*d.values)[0]);
 }
 
-template <class Entry, std::size_t N>
-auto inputsOf(const std::array<Entry, N>& table) {
-  std::vector<decltype(Entry::input)> out;
-  for (const Entry& e : table) out.push_back(e.input);
-  return out;
-}
-
 }  // namespace
 
 std::string withRowNumber(std::string_view value, int row) {
@@ -130,6 +123,8 @@ void applyDesign(FrmMain& f) {
   }
 }
 
-InputOrder designInputs() { return {inputsOf(kBaseSlotDesign), inputsOf(kFlavourRowDesign), inputsOf(kWindowDesign)}; }
+InputOrder designInputs() {
+  return {inputsOf<BaseInput>(kBaseSlotDesign), inputsOf<RowInput>(kFlavourRowDesign), inputsOf<WindowInput>(kWindowDesign)};
+}
 
 }  // namespace mirl

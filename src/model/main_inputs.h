@@ -7,6 +7,8 @@
 // names every input once; every control the user sets is an input here or
 // one of the menu's commands). An input's kind is the kind of its control:
 // a text, a list, a tick box, a mode option or a menu mark.
+#include <algorithm>
+#include <iterator>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,14 @@ struct InputOrder {
   std::vector<RowInput> row;
   std::vector<WindowInput> window;
 };
+
+// The inputs of tables whose entries name theirs in `input`, in order.
+template <class Input, class... Tables>
+std::vector<Input> inputsOf(const Tables&... tables) {
+  std::vector<Input> out;
+  ((std::transform(tables.begin(), tables.end(), std::back_inserter(out), [](const auto& e) { return e.input; })), ...);
+  return out;
+}
 
 // Sets an input from a text as code sets it: a text box takes the text; a
 // list the position (0 first, -1 none); a tick box the state 0, 1 or 2; a

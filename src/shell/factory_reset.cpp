@@ -104,13 +104,6 @@ void putAll(FrmMain& f, Owner& owner, const Table& table, std::size_t at) {
   for (const auto& entry : table) put(f, *entry.input(owner), entry, at);
 }
 
-template <class Input, class... Tables>
-std::vector<Input> inputsOf(const Tables&... tables) {
-  std::vector<Input> out;
-  ((std::transform(tables.begin(), tables.end(), std::back_inserter(out), [](const auto& e) { return e.input; })), ...);
-  return out;
-}
-
 }  // namespace
 
 void Reset_Auslieferungszustand(App& app) {

@@ -240,10 +240,7 @@ void applyFieldValue(const SessionField& field, std::string_view value) {
 }
 
 InputOrder sessionInputs() {
-  InputOrder order;
-  for (const BaseKey& k : kBaseKeys) order.base.push_back(k.input);
-  for (const RowKey& k : kRowKeys) order.row.push_back(k.input);
-  for (const WindowKey& k : kWindowKeys) order.window.push_back(k.input);
+  InputOrder order{inputsOf<BaseInput>(kBaseKeys), inputsOf<RowInput>(kRowKeys), inputsOf<WindowInput>(kWindowKeys)};
   order.window.insert(order.window.end(), kNotKept.begin(), kNotKept.end());
   return order;
 }
