@@ -81,11 +81,11 @@ bool isOurTemporaryForm(std::string_view rest) {
 }
 
 // The part of a folder entry after ".NAME.tmp-" when it is a temporary file
-// of ours: of the target `name`, or of any target when `name` is empty.
-std::optional<std::string_view> temporaryRest(std::string_view entry, const std::string& name) {
+// of ours: of the target whose temporaryPrefix is `prefix`, or of any
+// target when `prefix` is empty.
+std::optional<std::string_view> temporaryRest(std::string_view entry, const std::string& prefix) {
   std::string_view rest;
-  if (!name.empty()) {
-    const std::string prefix = temporaryPrefix(name);
+  if (!prefix.empty()) {
     if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
     rest = entry.substr(prefix.size());
   } else {
@@ -119,8 +119,9 @@ void removeStaleTemporaries(const std::filesystem::path& folder, const std::stri
     return;
   }
   const std::time_t now = std::time(nullptr);
+  const std::string prefix = name.empty() ? std::string() : temporaryPrefix(name);
   while (const dirent* e = ::readdir(dir)) {
-    const std::optional<std::string_view> rest = temporaryRest(e->d_name, name);
+    const std::optional<std::string_view> rest = temporaryRest(e->d_name, prefix);
     if (!rest) continue;
     struct stat st {};
     if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) || st.st_uid != user) continue;

@@ -14,6 +14,9 @@
 namespace mirl::rt {
 
 inline constexpr std::size_t kNoSizeLimit = std::numeric_limits<std::size_t>::max();
+// The largest file of the program's own (session, flavour and settings
+// files) that is read, and so the largest that is written: 16 MiB.
+inline constexpr std::size_t kMaxKeptFileBytes = 16 * 1024 * 1024;
 
 // What reading a file found, and its bytes when it was read.
 struct FileRead {

@@ -31,10 +31,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "runtime/file_io.h"
+
 namespace mirl::rt::ini {
 
 // The largest file that is read.
-inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxFileBytes = kMaxKeptFileBytes;
 // The longest value a read returns, in characters (bytes of the code page).
 inline constexpr std::size_t kMaxValue = 1023;
 

@@ -33,6 +33,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "runtime/file_io.h"
+
 namespace mirl::rt {
 
 struct RegValue {
@@ -49,7 +51,7 @@ struct RegValue {
 
 class RegistryStore {
  public:
-  static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+  static constexpr std::size_t kMaxFileBytes = kMaxKeptFileBytes;
 
   // The store file of the user; it is read now and created on the first
   // change, with its folders (see makePrivateFolders).
