@@ -7,8 +7,26 @@
 
 namespace mirl::gui {
 
+namespace {
+
+// The highest price as the validators write it ("77.777,00"), every digit
+// drawn as the font's widest: no price a field takes is cut off.
+int highestPriceWidth(const QFontMetrics& metrics) {
+  QChar widest = QLatin1Char('0');
+  for (char d = '1'; d <= '9'; ++d) {
+    if (metrics.horizontalAdvance(QLatin1Char(d)) > metrics.horizontalAdvance(widest)) widest = QLatin1Char(d);
+  }
+  QString text = QString::fromStdString(Zahl_Formatieren_Preis(rt::num::plain(kHighestPrice)));
+  for (QChar& c : text) {
+    if (c.isDigit()) c = widest;
+  }
+  return metrics.horizontalAdvance(text) + 14;
+}
+
+}  // namespace
+
 LayoutBuilder::LayoutBuilder(FormBinding& binding, QWidget* parent)
-    : binding_(binding), parent_(parent), metrics_(parent->font()) {}
+    : binding_(binding), parent_(parent), metrics_(parent->font()), priceWidth_(highestPriceWidth(metrics_)) {}
 
 QWidget* LayoutBuilder::put(rt::Control* c) {
   QWidget* w = binding_.create(*c, parent_);
@@ -26,17 +44,7 @@ QWidget* LayoutBuilder::field(rt::TextBox* t, int chars) {
 
 QWidget* LayoutBuilder::price(rt::TextBox* t) {
   QWidget* w = put(t);
-  // The highest price as the validators write it ("77.777,00"), every digit
-  // drawn as the font's widest: no price the field takes is cut off.
-  QChar widest = QLatin1Char('0');
-  for (char d = '1'; d <= '9'; ++d) {
-    if (metrics_.horizontalAdvance(QLatin1Char(d)) > metrics_.horizontalAdvance(widest)) widest = QLatin1Char(d);
-  }
-  QString text = QString::fromStdString(Zahl_Formatieren_Preis(rt::num::plain(kHighestPrice)));
-  for (QChar& c : text) {
-    if (c.isDigit()) c = widest;
-  }
-  w->setFixedWidth(metrics_.horizontalAdvance(text) + 14);
+  w->setFixedWidth(priceWidth_);
   return w;
 }
 

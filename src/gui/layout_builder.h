@@ -35,6 +35,7 @@ class LayoutBuilder {
   FormBinding& binding_;
   QWidget* parent_;
   QFontMetrics metrics_;
+  int priceWidth_;  // of the highest price, see price()
   std::vector<rt::Control*> tabOrder_;
 };
 
