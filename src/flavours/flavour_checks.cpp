@@ -91,7 +91,7 @@ bool Aroma_Zusammensetzung_Pruefen(App& app, int k, double& rest) {
   for (std::size_t i = 0; i < fields.size(); ++i) parts[i] = positive(*fields[i]);
   const double sum = compositionSum(parts, app.main().nicotineInside());
   rest = kHundred - sum;
-  return makesHundred(sum);
+  return sum == kHundred;  // the sum as shown
 }
 
 void Aroma_Zusammensetzung_Anzeigen(App& app, int k, bool faulty, double rest) {

@@ -122,15 +122,17 @@ FrmAromen& wireFlavourWindow(App& app) {
   f.btn_All_Speichern->onClick = [&app] { frm_Aromen_btn_All_Speichern_Click(app); };
   f.btn_Reset_All->onClick = [&app] { frm_Aromen_btn_Reset_All_Click(app); };
   f.btn_Reset_Dosierung->onClick = [&app] { frm_Aromen_btn_Reset_Dosierung_Click(app); };
-  for (rt::TextBox* t : textFields(f)) {
-    // The refresh leaves prices as they stand; leaving a price field shows
-    // its price form.
-    const bool price = t->name() == "txt_Preis";
-    t->onGotFocus = [&app, t] { selectOnFocus(app, *t); };
-    t->onLostFocus = [&app, t, price] {
-      if (price) checkFlavourPrice(*t);
+  // The refresh leaves prices as they stand; leaving a price field shows
+  // its price form.
+  for (FlavourWindowRow& r : f.row) {
+    r.txt_Preis->onLostFocus = [&app, t = r.txt_Preis] {
+      checkFlavourPrice(*t);
       Aromen_Fenster_Aktualisieren(app);
     };
+  }
+  for (rt::TextBox* t : textFields(f)) {
+    t->onGotFocus = [&app, t] { selectOnFocus(app, *t); };
+    if (!t->onLostFocus) t->onLostFocus = [&app] { Aromen_Fenster_Aktualisieren(app); };
   }
   return f;
 }

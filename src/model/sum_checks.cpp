@@ -58,10 +58,10 @@ void Basis_Summe_Pruefen(App& app, int slot) {
   double sum = pg + vg + wasser + sonst;
   if (app.main().nicotineInside()) sum = sum + mgml / 10;
 
-  if (makesHundred(sum)) {
+  if (const double shown = shownSum(sum); shown == kHundred) {
     Basis_Summe_Anzeigen(app, slot, kSumNormal, 0, kSumNormal);
   } else {
-    Basis_Summe_Anzeigen(app, slot, kSumRed, kHundred - shownSum(sum), kSumNormal);
+    Basis_Summe_Anzeigen(app, slot, kSumRed, kHundred - shown, kSumNormal);
   }
 }
 
@@ -98,10 +98,10 @@ void Berechnung_Summe_Pruefen(App& app) {
   sum = sum + wasser;
   sum = sum + sonst;
 
-  if (makesHundred(sum)) {
+  if (const double shown = shownSum(sum); shown == kHundred) {
     Berechnung_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
   } else {
-    Berechnung_Summe_Anzeigen(app, kSumRed, kHundred - shownSum(sum), kSumNormal);
+    Berechnung_Summe_Anzeigen(app, kSumRed, kHundred - shown, kSumNormal);
   }
 }
 
@@ -133,10 +133,10 @@ void Aromen_Summe_Pruefen(App& app) {
     const FlavourRow& r = f.aroma[k];
     if (r.chk_Aroma->Value() == 1) sum = sum + readOrZero(*r.txt_Aroma_Menge);
   }
-  if (!flavoursAboveLimit(sum)) {
+  if (const double shown = shownSum(sum); shown <= kFlavourLimit) {
     Aromen_Summe_Anzeigen(app, kSumNormal, 0, kSumNormal);
   } else {
-    Aromen_Summe_Anzeigen(app, kSumRed, kFlavourLimit - shownSum(sum), kSumNormal);
+    Aromen_Summe_Anzeigen(app, kSumRed, kFlavourLimit - shown, kSumNormal);
   }
 }
 

@@ -16,8 +16,10 @@ inline double Betrag_Differenz(double a, double b) { return a > b ? a - b : b - 
 // Weighted viscosity: nicotine (in %) weighs 50 000 000, the shares their
 // viscosity factors; each product divided by 100 on its own, the five terms
 // added in this order.
+inline constexpr double kNicotineWeight = 50000000.0;
+
 inline double Viskositaet_Mischung(const ModelState& m, double N, double PG, double VG, double W, double S) {
-  return N * 50000000.0 / 100 + PG * m.Viskositaet_PG / 100 + VG * m.Viskositaet_VG / 100 +
+  return N * kNicotineWeight / 100 + PG * m.Viskositaet_PG / 100 + VG * m.Viskositaet_VG / 100 +
          W * m.Viskositaet_Wasser / 100 + S * m.Viskositaet_Sonst / 100;
 }
 

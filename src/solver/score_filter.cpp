@@ -11,7 +11,7 @@ bool inRange(double v) { return v == 0 || (v >= 1e-100 && v <= 1e100); }
 }  // namespace
 
 ScoreFilter::ScoreFilter(const ModelState& m, const BaseSet& bases, int N)
-    : weight_{50000000.0, m.Viskositaet_PG, m.Viskositaet_VG, m.Viskositaet_Wasser, m.Viskositaet_Sonst},
+    : weight_{kNicotineWeight, m.Viskositaet_PG, m.Viskositaet_VG, m.Viskositaet_Wasser, m.Viskositaet_Sonst},
       inverse_(static_cast<std::size_t>(kGridSlots * N + 1)) {
   on_ = true;
   for (double w : weight_) on_ = on_ && inRange(w);
