@@ -67,7 +67,7 @@ constexpr std::array kWindowDesign = {
     WindowDesign{window<&FrmMain::mnu_Service_Sprache_English>, {{"0"}}},
 };
 
-// The value of an entry for the owner at `at` (slot 0 to 5, row 1 to 7).
+// The value of an entry for its owner: base slot 0 to 5, flavour row 1 to 7.
 std::optional<std::string> valueOf(const BaseDesign& d, int slot) {
   if (!d.values) return std::nullopt;
   return std::string((*d.values)[static_cast<std::size_t>(slot)]);
