@@ -141,18 +141,12 @@ TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
   qtHost.setDialogParent(&win());
   app().loop().setHost(qtHost);
   int asked = 0;
-  auto answerNo = [&asked] {
-    QTimer::singleShot(0, [&asked] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      ++asked;
-      box->button(QMessageBox::No)->click();
-    });
+  const auto answerNo = [&asked](QMessageBox& box) {
+    ++asked;
+    box.button(QMessageBox::No)->click();
   };
   QPushButton* reset = win().widgetAs<QPushButton>(f().btn_Reset);
-  answerNo();
-  QTest::mouseClick(reset, Qt::LeftButton);
-  QApplication::processEvents();
+  answerModal<QMessageBox>([&] { QTest::mouseClick(reset, Qt::LeftButton); }, answerNo);
   ASSERT_EQ(asked, 1);
   ASSERT_EQ(f().focused(), f().btn_Reset);
   open();
@@ -166,9 +160,7 @@ TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
   EXPECT_EQ(f().focused(), f().btn_Reset);
   EXPECT_EQ(QApplication::focusWidget(), reset);
-  answerNo();
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  QApplication::processEvents();
+  answerModal<QMessageBox>([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }, answerNo);
   app().loop().setHost(host());
   EXPECT_EQ(asked, 2);
 }

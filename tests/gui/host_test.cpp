@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <chrono>
+#include <functional>
 #include <map>
 
 #include "gui/display_check.h"
@@ -157,8 +158,7 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   ASSERT_TRUE(longName.open(QIODevice::WriteOnly));
   longName.close();
   std::vector<std::pair<int, int>> columns;  // width shown, width wanted
-  int listed = 0;
-  int room = 0;
+  int listed = 0, room = 0;
   host.fileDialogHook = [&](QFileDialog& d) {
     d.show();
     auto* list = d.findChild<QTreeView*>(QStringLiteral("treeView"));
@@ -200,26 +200,28 @@ TEST(QtHostFileDialog, AsksAboutOverwritingTheCompletedName) {
   save.startPath = dir.path().toStdString();
   save.defaultExtension = "MirlAroma";
 
+  // Enter in the name box, as the user saves, with `button` answering the
+  // question that may come.
   QStringList questions;
-  auto answerNext = [&questions](QMessageBox::StandardButton button) {
+  auto saveTyped = [&questions](QFileDialog& d, QMessageBox::StandardButton button) {
     QTimer::singleShot(0, [&questions, button] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       questions << box->text();
       box->button(button)->click();
     });
+    QTest::keyClick(d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), Qt::Key_Return);
   };
-  // Enter in the name box, as the user saves.
-  auto saveTyped = [](QFileDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), Qt::Key_Return); };
+  auto onDialog = [](std::function<void(QFileDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+      if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) act(*d);
+    });
+  };
   bool openAfterNo = false;
-  QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    answerNext(QMessageBox::No);
-    saveTyped(*d);
-    openAfterNo = d->isVisible();
-    answerNext(QMessageBox::Yes);
-    saveTyped(*d);
+  onDialog([&](QFileDialog& d) {
+    saveTyped(d, QMessageBox::No);
+    openAfterNo = d.isVisible();
+    saveTyped(d, QMessageBox::Yes);
   });
   save.proposedName = "Dr. Pepper";
   EXPECT_EQ(host.fileDialog(save), dir.filePath(QStringLiteral("Dr. Pepper.MirlAroma")).toStdString());
@@ -229,12 +231,7 @@ TEST(QtHostFileDialog, AsksAboutOverwritingTheCompletedName) {
     EXPECT_EQ(question.toStdString(), "Die Datei Dr. Pepper.MirlAroma existiert bereits.\nSoll sie \xC3\xBC" "berschrieben werden?");
   }
 
-  QTimer::singleShot(0, [&] {
-    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    answerNext(QMessageBox::No);
-    saveTyped(*d);
-  });
+  onDialog([&](QFileDialog& d) { saveTyped(d, QMessageBox::No); });
   save.proposedName = "Erdbeer 6.5mg";
   EXPECT_EQ(host.fileDialog(save), dir.filePath(QStringLiteral("Erdbeer 6.5mg.MirlAroma")).toStdString());
   QApplication::processEvents();

@@ -127,22 +127,11 @@ TEST(Validators, NormalisedTextIsStableOnASecondPass) {
 
 TEST(Validators, FlavourPriceKeepsEveryDecimalTyped) {
   expectRows("Aromapreis", checkFlavourPrice,
-             {{"2.5", "2,50"},
-              {"0,0296", "0,0296"},
-              {"0,04435", "0,04435"},
-              {"1234.5", "1.234,50"},
-              {"1.234,50", "1.234,50"},
-              {"12.345,6789", "12.345,6789"},
-              {"0,0300", "0,0300"},
-              {"-3", "3,00"},
-              {"4,99 EUR", "4,99"},
-              {"12,", "12,00"},
-              {"77777", "77.777,00"},
-              {"77777,0001", "0,00"},
-              {"123456", "0,00"},
-              {"abc", "0,00"},
-              {"", "0,00"},
-              {"1,2,3", "0,00"},
+             {{"2.5", "2,50"}, {"0,0296", "0,0296"}, {"0,04435", "0,04435"}, {"0,0300", "0,0300"},
+              {"1234.5", "1.234,50"}, {"1.234,50", "1.234,50"}, {"12.345,6789", "12.345,6789"},
+              {"-3", "3,00"}, {"4,99 EUR", "4,99"}, {"-1.234,50 EUR", "1.234,50"}, {"12,", "12,00"},
+              {"77777", "77.777,00"}, {"77777,0001", "0,00"}, {"77777,01", "0,00"}, {"123456", "0,00"},
+              {"abc", "0,00"}, {"", "0,00"}, {"1,2,3", "0,00"},
               // No digit beyond the 15th significant one, the last a
               // number holds.
               {"1234,5678901234567", "1.234,56789012346"},
@@ -160,11 +149,14 @@ TEST(Validators, FlavourPriceKeepsEveryDecimalTyped) {
   EXPECT_EQ(flavourPriceText("123456,789"), "123.456,789");
 }
 
+// Whatever stands around a grouped price: blanks, a currency sign or word,
+// a sign, a per-cent sign, a tab.
 TEST(PriceGroupSeparator, GroupedPriceKeepsItsValue) {
-  EXPECT_EQ(after(Eingabe_Pruefen_Preis, "1234,5"), "1.234,50");
-  EXPECT_EQ(after(Eingabe_Pruefen_Preis, "1.234,50"), "1.234,50");
-  EXPECT_EQ(after(Eingabe_Pruefen_Preis, "77.777,00"), "77.777,00");
-  EXPECT_EQ(after(Eingabe_Pruefen_Preis, " 12.345,6 "), "12.345,60");
+  expectRows("Preis", Eingabe_Pruefen_Preis,
+             {{"1234,5", "1.234,50"}, {"1.234,50", "1.234,50"}, {"77.777,00", "77.777,00"},
+              {" 12.345,6 ", "12.345,60"}, {"1.234,50 €", "1.234,50"}, {"€ 1.234,50", "1.234,50"},
+              {"EUR 12.345,67", "12.345,67"}, {"-1.234,50", "1.234,50"}, {"+1.234,50", "1.234,50"},
+              {"1.234,50 EUR", "1.234,50"}, {"1.234,50%", "1.234,50"}, {"1.234,50\t", "1.234,50"}});
   EXPECT_EQ(Zahl_Formatieren_Preis("1.000,00"), "1.000,00");
 }
 

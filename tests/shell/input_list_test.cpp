@@ -5,6 +5,7 @@
 // in the list or in one of the tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -42,13 +43,11 @@ std::vector<std::string> problems(FrmMain& f, const InputOrder& order) {
   std::vector<std::string> out;
   for (const auto& [control, times] : inList) {
     if (times != 1) out.push_back(control->name() + " is listed " + std::to_string(times) + " times");
+    if (!inTable.contains(control)) out.push_back(control->name() + " missing");
   }
   for (const auto& [control, times] : inTable) {
     if (!inList.contains(control)) out.push_back(control->name() + " is no input");
     if (times > 1) out.push_back(control->name() + " named " + std::to_string(times) + " times");
-  }
-  for (const auto& [control, times] : inList) {
-    if (!inTable.contains(control)) out.push_back(control->name() + " missing");
   }
   return out;
 }
@@ -73,12 +72,10 @@ bool userSets(const FrmMain& f, const rt::Control& c) {
       return true;
     case rt::ControlKind::Menu: {
       const auto& item = static_cast<const rt::MenuItem&>(c);
-      if (item.isSeparator()) return false;
-      for (const auto& other : f.controls()) {
-        const bool menu = other->kind() == rt::ControlKind::Menu;
-        if (menu && static_cast<const rt::MenuItem&>(*other).parent() == &item) return false;
-      }
-      return true;
+      const auto opens = [&item](const auto& other) {
+        return other->kind() == rt::ControlKind::Menu && static_cast<const rt::MenuItem&>(*other).parent() == &item;
+      };
+      return !item.isSeparator() && std::none_of(f.controls().begin(), f.controls().end(), opens);
     }
     default:
       return false;
@@ -89,7 +86,7 @@ bool userSets(const FrmMain& f, const rt::Control& c) {
 // that it misses (nor named as no input), and names of the set of no inputs
 // that are inputs or nothing the user sets.
 std::vector<std::string> unlisted(FrmMain& f) {
-  std::set<const rt::Control*> listed;
+  std::set<const rt::Control*> listed, others;
   for (BaseSlot& b : f.basis) {
     for (BaseInput i : baseInputs()) listed.insert(i(b));
   }
@@ -97,7 +94,6 @@ std::vector<std::string> unlisted(FrmMain& f) {
     for (RowInput i : rowInputs()) listed.insert(i(f.aroma[k]));
   }
   for (WindowInput i : windowInputs()) listed.insert(i(f));
-  std::set<const rt::Control*> others;
   for (WindowInput i : kCommands) others.insert(i(f));
   std::vector<std::string> out;
   for (const auto& c : f.controls()) {

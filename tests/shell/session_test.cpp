@@ -66,10 +66,7 @@ TEST(SessionFile, FilesAbove16MebibytesAreNotRead) {
   const std::string head = "[Berechnung]\r\nBerechnung_Menge=250\r\n";
   testkit::TestApp t(false, false);
   const fs::path session = sessionFile(t.app());
-  {
-    std::ofstream out(session, std::ios::binary);
-    out << head;
-  }
+  std::ofstream(session, std::ios::binary) << head;
   fs::resize_file(session, rt::ini::kMaxFileBytes + 1);
   // What is already at the names stays: an earlier copy, a folder.
   const fs::path earlier = session.string() + ".damaged";
@@ -87,22 +84,18 @@ TEST(SessionFile, FilesAbove16MebibytesAreNotRead) {
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
 
   frmAromen(t.app()).txt_Name->setText("Sommer");
-  t.host().queueDialogAnswer(large.string());
-  t.host().queueMessageBoxAnswer(rt::mb::Ok);
-  frm_Main_mnu_Datei_Oeffnen_Click(t.app());
-  t.host().queueDialogAnswer(large.string());
-  t.host().queueMessageBoxAnswer(rt::mb::Ok);
-  frm_Aromen_btn_All_Laden_Click(t.app());
+  for (void (*load)(App&) : {frm_Main_mnu_Datei_Oeffnen_Click, frm_Aromen_btn_All_Laden_Click}) {
+    t.host().queueDialogAnswer(large.string());
+    t.host().queueMessageBoxAnswer(rt::mb::Ok);
+    load(t.app());
+  }
   ASSERT_EQ(t.host().boxes.size(), 2u);
   for (const auto& box : t.host().boxes) EXPECT_EQ(box.prompt, "Die Datei konnte nicht gelesen werden.");
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
   EXPECT_EQ(frmAromen(t.app()).txt_Name->Text(), "Sommer");
 
   const fs::path exact = t.folder() / "exact.ini";
-  {
-    std::ofstream out(exact, std::ios::binary);
-    out << head << std::string(rt::ini::kMaxFileBytes - head.size(), '\n');
-  }
+  std::ofstream(exact, std::ios::binary) << head << std::string(rt::ini::kMaxFileBytes - head.size(), '\n');
   t.host().queueDialogAnswer(exact.string());
   frm_Main_mnu_Datei_Oeffnen_Click(t.app());
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "250");

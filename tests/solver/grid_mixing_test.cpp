@@ -77,11 +77,7 @@ class Generator {
   // runs go through the whole grid.
   Trial next(int wholeGrid) {
     Trial s;
-    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
-    for (int placed = 0; placed < count;) {
-      const int k = pick(0, kBaseSlots - 1);
-      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
-    }
+    const int count = tickSome(s, wholeGrid);
     double lo = 1e9, hi = -1;
     for (int k = 0; k < kBaseSlots; ++k) {
       const auto sh = shares(10000);
@@ -132,11 +128,7 @@ class Generator {
   // (with 2 bases the largest totals).
   Trial edge(int wholeGrid) {
     Trial s;
-    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
-    for (int placed = 0; placed < count;) {
-      const int k = pick(0, kBaseSlots - 1);
-      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
-    }
+    tickSome(s, wholeGrid);
     const auto sh = shares(10000, 1);
     const std::string mg = hundredths(0, 1);
     for (int k = 0; k < kBaseSlots; ++k) {
@@ -149,6 +141,15 @@ class Generator {
   }
 
  private:
+  // Ticks wholeGrid bases, or 2 to all of them; returns how many.
+  int tickSome(Trial& s, int wholeGrid) {
+    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
+    for (int placed = 0; placed < count;) {
+      const int k = pick(0, kBaseSlots - 1);
+      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
+    }
+    return count;
+  }
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool chance(int percent) { return pick(1, 100) <= percent; }
   std::string hundredths(int lo, int hi) { return rt::num::format(pick(lo * 100, hi * 100) / 100.0, "0.##"); }
