@@ -133,10 +133,9 @@ TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
 }
 
 TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
-  // Reset answered No leaves the focus on its button. A click into the main
-  // window while the flavour window is open (the window system activates it
-  // first) does not take the focus away, nor does the flavour window's
-  // closing; keys reach the button again.
+  // Reset answered No leaves the focus on its button; neither a click into
+  // the main window while the flavour window is open nor that window's
+  // closing takes it away, and keys reach the button again.
   QtHost qtHost;
   qtHost.setDialogParent(&win());
   app().loop().setHost(qtHost);

@@ -84,9 +84,8 @@ TEST(QtHostMessageBox, ShownModallyAndAnsweredByAClick) {
 }
 
 TEST(QtHostFileDialog, FiltersStartFolderAndName) {
-  // The dialog keeps its settings (QtProject.conf) in the run's own home:
-  // what a user set there (a hidden column) never reaches this test, and
-  // the test never changes it.
+  // The dialog's settings (QtProject.conf, a hidden column) are the run's
+  // own home's, never the user's.
   const QString ownHome = QStringLiteral(MIRL_OWN_HOME_FOLDER "/");
   EXPECT_TRUE(QDir::homePath().startsWith(ownHome)) << "run through tests/with-own-home";
   EXPECT_TRUE(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).startsWith(ownHome));
@@ -180,10 +179,9 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
   EXPECT_GE(room, listed);
 }
 
-// The name typed is saved completed by the kind's extension ("Dr. Pepper" as
-// "Dr. Pepper.MirlAroma"), and the overwrite question is about that file,
-// in the language of the program; No leaves the dialog open. A file under
-// the name as typed is not asked about.
+// The name typed is completed by the kind's extension ("Dr. Pepper.MirlAroma")
+// and the overwrite question, in the program's language, is about that file
+// (not the name as typed); No leaves the dialog open.
 TEST(QtHostFileDialog, AsksAboutOverwritingTheCompletedName) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

@@ -1,8 +1,6 @@
 // The main window's inputs are listed once; the design values, the session
-// keys and the reset are tables of their own order. Each must name every
-// input of the list exactly once, and every control a user sets must be in
-// the list or be named as no input, so that a new input cannot be forgotten
-// in the list or in one of the tables.
+// keys and the reset each name every listed input once, in their own order,
+// and every control a user sets is listed or named as no input.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,8 +20,8 @@
 namespace mirl {
 namespace {
 
-// The controls of a table's inputs, counted, for one base slot, one row and
-// the window.
+// How often a table names each control, of one base slot, one row and the
+// window.
 std::map<const rt::Control*, int> counted(FrmMain& f, const InputOrder& order) {
   std::map<const rt::Control*, int> n;
   for (BaseInput i : order.base) ++n[i(f.basis[0])];
@@ -82,9 +80,8 @@ bool userSets(const FrmMain& f, const rt::Control& c) {
   }
 }
 
-// What is wrong with the list against the window: controls the user sets
-// that it misses (nor named as no input), and names of the set of no inputs
-// that are inputs or nothing the user sets.
+// Controls the user sets that are neither listed nor named as no input, and
+// "no inputs" that are listed or nothing the user sets.
 std::vector<std::string> unlisted(FrmMain& f) {
   std::set<const rt::Control*> listed, others;
   for (BaseSlot& b : f.basis) {

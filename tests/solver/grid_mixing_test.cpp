@@ -118,14 +118,11 @@ class Generator {
   }
 
   // A set-up at the edge of the approximation's estimate of the score: all
-  // ticked bases of one composition, so that every mixture scores the same
-  // but for the last bits of its rounding, with shares in hundredths (many
-  // bits) and little nicotine, so that all five terms of the score count.
-  // The target is that composition (distances of a few bits; ties at the
-  // last place) or the same shares with other nicotine (every mixture about
-  // equally far; ties of the last place and differences in its last bits).
-  // Runs are cut short, or with wholeGrid bases go through the whole grid
-  // (with 2 bases the largest totals).
+  // bases of one composition in hundredths with little nicotine, so that
+  // every mixture scores the same but for the last bits and all five terms
+  // count; the target is that composition (ties at the last place) or its
+  // shares with other nicotine (mixtures about equally far). Cut short, or
+  // with wholeGrid bases through the whole grid.
   Trial edge(int wholeGrid) {
     Trial s;
     tickSome(s, wholeGrid);
