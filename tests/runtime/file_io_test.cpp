@@ -1,5 +1,6 @@
 #include "runtime/file_io.h"
 
+#include "runtime/file_extension.h"
 #include "runtime/file_lock.h"
 
 #include <algorithm>
@@ -96,6 +97,20 @@ TEST(ReplaceFile, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWriteAndAtS
   EXPECT_TRUE(fs::exists(stale));
   rt::removeStaleTemporaryFiles(dir / "Kochbuch", kMe);
   EXPECT_FALSE(fs::exists(stale));
+}
+
+// An extension is 1 to 10 letters or digits after the last dot, beginning
+// with a letter; a name without one gets the default.
+TEST(FileExtension, IsAddedToANameWithoutOneOfItsOwn) {
+  const std::pair<std::string, std::string> saved[] = {
+      {"/t/Beeren.txt", "/t/Beeren.txt"},     {"/t/Mix.v2", "/t/Mix.v2"},
+      {"/t/Dr. Pepper", "/t/Dr. Pepper.ini"}, {"/t/Erdbeer 6.5mg", "/t/Erdbeer 6.5mg.ini"},
+      {"/t/Mix 1.0", "/t/Mix 1.0.ini"},       {"/t/Ende.", "/t/Ende..ini"},
+      {"/t/Rezept.Sommerfrisch", "/t/Rezept.Sommerfrisch.ini"},  // 11 letters
+      {"/t/Rezept.Sommerfris", "/t/Rezept.Sommerfris"},
+      {"/t.d/Beeren", "/t.d/Beeren.ini"},     {"", ""},
+  };
+  for (const auto& [path, as] : saved) EXPECT_EQ(rt::withDefaultExtension(path, "ini"), as) << path;
 }
 
 TEST(ReplaceFile, ALinkIsFollowedOnlyWhenTheUserOwnsItAnotherIsReplacedUnread) {
