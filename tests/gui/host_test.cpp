@@ -153,9 +153,8 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
 
   // On screen, once the folder is read, the list shows every column whole:
   // a long name, the size, the type and the date.
-  QFile longName(dir.filePath(QStringLiteral("Kochbuch/placement-of-a-rather-long-recipe-name.ini")));
-  ASSERT_TRUE(longName.open(QIODevice::WriteOnly));
-  longName.close();
+  const QString longName = dir.filePath(QStringLiteral("Kochbuch/placement-of-a-rather-long-recipe-name.ini"));
+  ASSERT_TRUE(QFile(longName).open(QIODevice::WriteOnly));
   std::vector<std::pair<int, int>> columns;  // width shown, width wanted
   int listed = 0, room = 0;
   host.fileDialogHook = [&](QFileDialog& d) {
@@ -185,10 +184,8 @@ TEST(QtHostFileDialog, FiltersStartFolderAndName) {
 TEST(QtHostFileDialog, AsksAboutOverwritingTheCompletedName) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const char* name : {"Dr. Pepper.MirlAroma", "Erdbeer 6.5mg"}) {
-    QFile file(dir.filePath(QString::fromUtf8(name)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
+  for (const char* name : {"Dr. Pepper.MirlAroma", "Erdbeer 6.5mg"})
+    ASSERT_TRUE(QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly));
   QtHost host;
   host.setLanguage("de");
   rt::FileDialogRequest save;
