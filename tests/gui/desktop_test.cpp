@@ -170,8 +170,7 @@ TEST_F(ColourTest, RedTextReadsWellOnLightAndDarkThemes) {
     EXPECT_EQ(shown.green() == 0, onLight) << shown.name().toStdString();
   }
   QApplication::setPalette(light);
-  // The model keeps its colour.
-  EXPECT_EQ(l->ForeColor(), rt::Red);
+  EXPECT_EQ(l->ForeColor(), rt::Red);  // the model's colour
   l->setForeColor(rt::sys::ButtonText);
 }
 

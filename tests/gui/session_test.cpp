@@ -29,7 +29,6 @@ namespace {
 
 using SessionGuiTest = GuiTest;
 
-// Replaces the field's text by pasting.
 void paste(QLineEdit* le, const QString& text) {
   QApplication::clipboard()->setText(text);
   QTest::mouseClick(le, Qt::LeftButton);

@@ -108,8 +108,7 @@ TEST(ProgramFolders, TheStartUpRemovesStaleTemporaryFilesInEachFolder) {
   namespace fs = std::filesystem;
   testkit::TestApp t(false, false);
   const fs::path program = t.app().programFolder();
-  // Each file, and whether it is stale.
-  const std::vector<std::pair<fs::path, bool>> files = {
+  const std::vector<std::pair<fs::path, bool>> files = {  // and whether it is stale
       {program / ".Export.ini.tmp-99999999-5", true},
       {program / "Kochbuch" / ".Beeren Mix1.tmp-99999999-17", true},
       {program / "Aromen" / ".minze.tmp-99999999-3", true},
