@@ -14,10 +14,7 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 session="$XDG_DATA_HOME/Quillfen/MirlFumarix/LastSession.ini"
 registry="$XDG_CONFIG_HOME/Quillfen/MirlFumarix/registry"
 mkdir -p "$(dirname "$session")"
-fail() {
-  echo "installed_session_end: SIG$signal: $*" >&2
-  exit 1
-}
+fail() { echo "installed_session_end: SIG$signal: $*" >&2; exit 1; }
 
 for signal in TERM HUP; do
   printf '[Berechnung]\r\nName der Zusammenstellung=Minze %s\r\n' "$signal" >"$session"

@@ -82,9 +82,8 @@ TEST_F(NicotineGroups, AGroupThatDoesNotAddUpKeepsItsValues) {
 }
 
 TEST_F(NicotineGroups, ASumOffInTheLastBitStillMakesHundred) {
-  // 2 + 88,2 + 4,9 + 4,9 adds up to 100.00000000000001 in doubles: rounded
-  // to two decimals it is 100. Back: 88,2 x 100 / 98 = 90, 4,9 -> 5; and
-  // into the view again.
+  // 2 + 88,2 + 4,9 + 4,9 is 100.00000000000001 in doubles, 100 at two
+  // decimals. Back: 88,2 x 100 / 98 = 90, 4,9 -> 5; and into the view again.
   setTarget("20", "88,2", "4,9", "4,9", "0");
   EXPECT_TRUE(Nikotin_Herausrechnen_NE(app(), target()).converted());
   expectTarget("20", "90", "5", "5", "0");
@@ -141,10 +140,8 @@ TEST_F(NicotineFlavours, BackCompensatesAgainstTheFlavourSubstanceAlone) {
 }
 
 TEST_F(NicotineFlavours, ASumOffInTheLastBitStillMakesHundred) {
-  // A 88,2, N 20, PG 4,9, VG 4,9 is what the flavour window accepts;
-  // unrounded the parts add up to 100.00000000000001. Both forms convert it
-  // back (A 90, PG 5, VG 5), and A 88,2, PG 4,9, VG 4,9, S 2 goes into the
-  // view.
+  // A 88,2, N 20, PG 4,9, VG 4,9 (100.00000000000001 unrounded): both forms
+  // convert it back to A 90, PG 5, VG 5; with S 2 instead of N into the view.
   composition(3, 88.2, 20, 4.9, 4.9, 0, 0);
   Alle_Aromen_HundertProzentN_Rueckrechnen(app());
   expectRec(3, 90, 20, 5, 5, 0, 0);

@@ -114,16 +114,22 @@ TEST(FittedGeometry, ShrinksToTheAreaThenMovesIntoIt) {
   EXPECT_EQ(fittedGeometry(QRect(-30, 0, 400, 300), frame, QRect(0, 32, 1280, 688)), QRect(1, 52, 400, 300));
 }
 
-using ColourTest = GuiTest;
+class ColourTest : public GuiTest {
+ protected:
+  // The theme as it was, and a dark one: dark backgrounds, light texts.
+  const QPalette light = QApplication::palette();
+  const QPalette dark = [this] {
+    QPalette p = light;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      p.setColor(group, QPalette::Base, QColor(30, 30, 30));
+      for (auto role : {QPalette::Window, QPalette::Button}) p.setColor(group, role, QColor(45, 45, 45));
+      for (auto role : {QPalette::Text, QPalette::WindowText}) p.setColor(group, role, QColor(230, 230, 230));
+    }
+    return p;
+  }();
+};
 
 TEST_F(ColourTest, OwnBackgroundsGetContrastingTextUnderADarkTheme) {
-  const QPalette light = QApplication::palette();
-  QPalette dark = light;
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    dark.setColor(group, QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(group, QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(group, QPalette::WindowText, QColor(230, 230, 230));
-  }
   QApplication::setPalette(dark);
   rt::TextBox* amount = f().basis[PG_N_Basis].txt_Menge;
   for (rt::Color back : {rt::Green, rt::Yellow, rt::Cyan}) {
@@ -145,12 +151,6 @@ TEST_F(ColourTest, OwnBackgroundsGetContrastingTextUnderADarkTheme) {
 }
 
 TEST_F(ColourTest, RedTextReadsWellOnLightAndDarkThemes) {
-  const QPalette light = QApplication::palette();
-  QPalette dark = light;
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (auto role : {QPalette::Window, QPalette::Button}) dark.setColor(group, role, QColor(45, 45, 45));
-    dark.setColor(group, QPalette::WindowText, QColor(230, 230, 230));
-  }
   rt::Label* l = f().basis[PG_N_Basis].lbl_PG_Prozent;
   for (bool onLight : {true, false}) {
     const QPalette& theme = onLight ? light : dark;
@@ -165,17 +165,12 @@ TEST_F(ColourTest, RedTextReadsWellOnLightAndDarkThemes) {
     EXPECT_LT(contrastRatio(shown, back), 4.6) << back.name().toStdString();
     EXPECT_EQ(shown.hslHue(), 0);
     EXPECT_GT(shown.hslSaturation(), 200);
-    if (onLight) {
-      EXPECT_LT(shown.red(), 255);
-      EXPECT_EQ(shown.green(), 0);
-    } else {
-      EXPECT_EQ(shown.red(), 255);
-      EXPECT_GT(shown.green(), 0);
-    }
+    // Darkened on the light theme, lightened on the dark one.
+    EXPECT_EQ(shown.red() < 255, onLight) << shown.name().toStdString();
+    EXPECT_EQ(shown.green() == 0, onLight) << shown.name().toStdString();
   }
   QApplication::setPalette(light);
-  // The model keeps its colour.
-  EXPECT_EQ(l->ForeColor(), rt::Red);
+  EXPECT_EQ(l->ForeColor(), rt::Red);  // the model's colour
   l->setForeColor(rt::sys::ButtonText);
 }
 

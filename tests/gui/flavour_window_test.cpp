@@ -133,26 +133,19 @@ TEST_F(FlavourWindowTest, DialogsBelongToTheActiveWindowAndGiveItBack) {
 }
 
 TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
-  // Reset answered No leaves the focus on its button. A click into the main
-  // window while the flavour window is open (the window system activates it
-  // first) does not take the focus away, nor does the flavour window's
-  // closing; keys reach the button again.
+  // Reset answered No leaves the focus on its button; neither a click into
+  // the main window while the flavour window is open nor that window's
+  // closing takes it away, and keys reach the button again.
   QtHost qtHost;
   qtHost.setDialogParent(&win());
   app().loop().setHost(qtHost);
   int asked = 0;
-  auto answerNo = [&asked] {
-    QTimer::singleShot(0, [&asked] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      ++asked;
-      box->button(QMessageBox::No)->click();
-    });
+  const auto answerNo = [&asked](QMessageBox& box) {
+    ++asked;
+    box.button(QMessageBox::No)->click();
   };
   QPushButton* reset = win().widgetAs<QPushButton>(f().btn_Reset);
-  answerNo();
-  QTest::mouseClick(reset, Qt::LeftButton);
-  QApplication::processEvents();
+  answerModal<QMessageBox>([&] { QTest::mouseClick(reset, Qt::LeftButton); }, answerNo);
   ASSERT_EQ(asked, 1);
   ASSERT_EQ(f().focused(), f().btn_Reset);
   open();
@@ -166,9 +159,7 @@ TEST_F(FlavourWindowTest, TheMainWindowGetsItsFocusBackWithKeys) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
   EXPECT_EQ(f().focused(), f().btn_Reset);
   EXPECT_EQ(QApplication::focusWidget(), reset);
-  answerNo();
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  QApplication::processEvents();
+  answerModal<QMessageBox>([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }, answerNo);
   app().loop().setHost(host());
   EXPECT_EQ(asked, 2);
 }

@@ -40,7 +40,6 @@ template <class W, class Act, class Answer>
 void answerModal(Act act, Answer answer) {
   bool answered = false;
   QTimer watch;
-  watch.setInterval(5);
   QObject::connect(&watch, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return;
@@ -56,7 +55,7 @@ void answerModal(Act act, Answer answer) {
       modal->close();
     }
   });
-  watch.start();
+  watch.start(5);
   act();
   QApplication::processEvents();
   EXPECT_TRUE(answered) << "no " << W::staticMetaObject.className() << " came up";

@@ -327,9 +327,8 @@ TEST_F(InputTest, MenuCheckMarkFollowsTheModel) {
 }
 
 TEST_F(InputTest, ClicksBesideTheModelsControlsLeaveTheFocusWithIt) {
-  // A ticked flavour row greys its amount in millilitres; a click there, on
-  // a blank spot or on a field of a disabled window keeps the focus on the
-  // tick box, and the space bar still toggles it.
+  // A click on the greyed millilitres of a ticked row, on a blank spot or in
+  // a disabled window leaves the focus on the tick box; Space still toggles it.
   const FlavourRow& r = f().aroma[1];
   clickBox(w<QCheckBox>(r.chk_Aroma));
   ASSERT_EQ(r.chk_Aroma->Value(), 1);

@@ -93,10 +93,9 @@ TEST_F(LayoutTest, PriceFieldsShowTheHighestPriceWhole) {
                                      f().txt_Berechnung_Preis_Gesamt,  f().txt_Live_Preis_Zusatzkosten,
                                      f().txt_Live_Preis,               f().txt_Live_Preis_Summe};
   for (const BaseSlot& s : f().basis) prices.insert(prices.end(), {s.txt_Preis_100_ml, s.txtl_Preis_Summe});
-  for (int k : kFlavourRowNumbers) prices.push_back(f().aroma[k].txt_Aroma_Preis);
   FrmAromen& flavours = app().form<FrmAromen>(kFlavourWindow);
   FlavourWindow flavourWindow(app(), flavours);
-  for (int k : kFlavourRowNumbers) prices.push_back(flavours.row[k].txt_Preis);
+  for (int k : kFlavourRowNumbers) prices.insert(prices.end(), {f().aroma[k].txt_Aroma_Preis, flavours.row[k].txt_Preis});
   for (rt::TextBox* price : prices) {
     const QWidget* w = win().widget(price);
     const auto* le = qobject_cast<const QLineEdit*>(w ? w : flavourWindow.widget(price));

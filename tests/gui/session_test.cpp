@@ -29,7 +29,6 @@ namespace {
 
 using SessionGuiTest = GuiTest;
 
-// Replaces the field's text by pasting.
 void paste(QLineEdit* le, const QString& text) {
   QApplication::clipboard()->setText(text);
   QTest::mouseClick(le, Qt::LeftButton);
@@ -103,10 +102,10 @@ TEST_F(SessionGuiTest, ClosedWhileMinimisedItReopensWhereItStood) {
   EXPECT_EQ(win().geometry(), designedAt(win(), QPoint(200, 120)));
 }
 
-// SIGTERM while the flavour window is open with a faulty composition and a
-// question box waits: the box is closed as without a choice, the flavour
-// window closes with its question's default answer (correct and close), and
-// the program closes as its user closes it.
+// SIGTERM while a question box waits over the flavour window with a faulty
+// composition: the box closes as without a choice, the flavour window with
+// its question's default (correct and close), and the program as its user
+// closes it.
 TEST(SessionEndTest, ClosesAsTheUserDoesWithoutWaitingForABox) {
   testkit::TempDir dir;
   QtHost host;

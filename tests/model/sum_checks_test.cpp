@@ -14,9 +14,8 @@ void expectLabels(std::initializer_list<rt::Label*> labels, rt::Color color, con
   }
 }
 
-// The comparison every sum check shares, at its edges: a sum off by the
-// noise of the double addition passes, a sum off by 0,01 fails and its
-// difference shows as 0,01.
+// The comparison every sum check shares: the noise of the double addition
+// passes, 0,01 off fails and shows as 0,01.
 TEST(ShownSum, NoisePassesAHundredthDoesNot) {
   const double below = 68.74 + 29.46 + 1.8;  // 99.99999999999999
   const double above = 59.28 + 39.52 + 1.2;  // 100.00000000000001

@@ -191,10 +191,9 @@ TEST(FormEvents, LeaveRaisesValidateThenLostFocus) {
   EXPECT_EQ(f.focused(), nullptr);
 }
 
-// A box of the files' code page: the user types at most MaxLength
-// characters, code writes any length; a character the code page lacks stays
-// until the box is left (for another control, for nowhere, by closing the
-// window) and is "?" from its Validate on. Other boxes keep every character.
+// A box of the files' code page takes MaxLength typed characters, any length
+// from code; a character the code page lacks is "?" from the Validate of
+// leaving it (for a control, for nowhere, by closing). Other boxes keep all.
 TEST(FormEvents, CodePageBoxTakesMaxLengthAndShowsWhatAFileKeepsOnceLeft) {
   Form f("frm_C");
   f.setVisible(true);

@@ -332,8 +332,7 @@ TEST_F(Registry, HandWrittenFileGetsTheParentsOfItsKeys) {
 TEST_F(Registry, TwoRunningInstancesKeepEachOthersChanges) {
   // Both read the store before either changes it; each change is made on
   // what the file holds then.
-  RegistryStore first(file);
-  RegistryStore second(file);
+  RegistryStore first(file), second(file);
   ASSERT_TRUE(first.createKey("K", "c"));
   EXPECT_FALSE(second.createKey("K", "other"));  // made meanwhile by the first
   ASSERT_TRUE(second.writeValue("K", "b", dword(2)));
@@ -347,15 +346,13 @@ TEST_F(Registry, TwoRunningInstancesKeepEachOthersChanges) {
   constexpr int kEach = 60;
   EXPECT_TRUE(mirl::rttest::inTwoProcesses([&](const std::string& who) {
     RegistryStore store(file);
-    for (int i = 0; i < kEach; ++i) {
-      if (!store.writeValue("K", who + std::to_string(i), dword(i))) return false;
-    }
-    return true;
+    bool ok = true;
+    for (int i = 0; i < kEach && ok; ++i) ok = store.writeValue("K", who + std::to_string(i), dword(i));
+    return ok;
   }));
   RegistryStore after(file);
   for (int i = 0; i < kEach; ++i) {
-    EXPECT_TRUE(after.readValue("K", "child" + std::to_string(i))) << i;
-    EXPECT_TRUE(after.readValue("K", "parent" + std::to_string(i))) << i;
+    for (const char* who : {"child", "parent"}) EXPECT_TRUE(after.readValue("K", who + std::to_string(i))) << who << i;
   }
 }
 

@@ -1,10 +1,9 @@
 // The main window's inputs are listed once; the design values, the session
-// keys and the reset are tables of their own order. Each must name every
-// input of the list exactly once, and every control a user sets must be in
-// the list or be named as no input, so that a new input cannot be forgotten
-// in the list or in one of the tables.
+// keys and the reset each name every listed input once, in their own order,
+// and every control a user sets is listed or named as no input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -21,8 +20,8 @@
 namespace mirl {
 namespace {
 
-// The controls of a table's inputs, counted, for one base slot, one row and
-// the window.
+// How often a table names each control, of one base slot, one row and the
+// window.
 std::map<const rt::Control*, int> counted(FrmMain& f, const InputOrder& order) {
   std::map<const rt::Control*, int> n;
   for (BaseInput i : order.base) ++n[i(f.basis[0])];
@@ -42,13 +41,11 @@ std::vector<std::string> problems(FrmMain& f, const InputOrder& order) {
   std::vector<std::string> out;
   for (const auto& [control, times] : inList) {
     if (times != 1) out.push_back(control->name() + " is listed " + std::to_string(times) + " times");
+    if (!inTable.contains(control)) out.push_back(control->name() + " missing");
   }
   for (const auto& [control, times] : inTable) {
     if (!inList.contains(control)) out.push_back(control->name() + " is no input");
     if (times > 1) out.push_back(control->name() + " named " + std::to_string(times) + " times");
-  }
-  for (const auto& [control, times] : inList) {
-    if (!inTable.contains(control)) out.push_back(control->name() + " missing");
   }
   return out;
 }
@@ -73,23 +70,20 @@ bool userSets(const FrmMain& f, const rt::Control& c) {
       return true;
     case rt::ControlKind::Menu: {
       const auto& item = static_cast<const rt::MenuItem&>(c);
-      if (item.isSeparator()) return false;
-      for (const auto& other : f.controls()) {
-        const bool menu = other->kind() == rt::ControlKind::Menu;
-        if (menu && static_cast<const rt::MenuItem&>(*other).parent() == &item) return false;
-      }
-      return true;
+      const auto opens = [&item](const auto& other) {
+        return other->kind() == rt::ControlKind::Menu && static_cast<const rt::MenuItem&>(*other).parent() == &item;
+      };
+      return !item.isSeparator() && std::none_of(f.controls().begin(), f.controls().end(), opens);
     }
     default:
       return false;
   }
 }
 
-// What is wrong with the list against the window: controls the user sets
-// that it misses (nor named as no input), and names of the set of no inputs
-// that are inputs or nothing the user sets.
+// Controls the user sets that are neither listed nor named as no input, and
+// "no inputs" that are listed or nothing the user sets.
 std::vector<std::string> unlisted(FrmMain& f) {
-  std::set<const rt::Control*> listed;
+  std::set<const rt::Control*> listed, others;
   for (BaseSlot& b : f.basis) {
     for (BaseInput i : baseInputs()) listed.insert(i(b));
   }
@@ -97,7 +91,6 @@ std::vector<std::string> unlisted(FrmMain& f) {
     for (RowInput i : rowInputs()) listed.insert(i(f.aroma[k]));
   }
   for (WindowInput i : windowInputs()) listed.insert(i(f));
-  std::set<const rt::Control*> others;
   for (WindowInput i : kCommands) others.insert(i(f));
   std::vector<std::string> out;
   for (const auto& c : f.controls()) {

@@ -57,19 +57,15 @@ TEST(SessionFile, MegabyteLinesLoadAndSaveStably) {
   EXPECT_EQ(bytesOf(first), bytesOf(second));
 }
 
-// A file of more than 16 MiB is not read. At start-up it is a first start
-// and kept beside the session file, under a free name, when the exit saves;
-// an import of one and a flavour list of one are refused as unreadable and
-// change nothing. A file of exactly 16 MiB is read.
+// A file of more than 16 MiB is not read: at start-up a first start, kept
+// beside under a free name when the exit saves; as an import or a flavour
+// list refused as unreadable. A file of exactly 16 MiB is read.
 TEST(SessionFile, FilesAbove16MebibytesAreNotRead) {
   namespace fs = std::filesystem;
   const std::string head = "[Berechnung]\r\nBerechnung_Menge=250\r\n";
   testkit::TestApp t(false, false);
   const fs::path session = sessionFile(t.app());
-  {
-    std::ofstream out(session, std::ios::binary);
-    out << head;
-  }
+  std::ofstream(session, std::ios::binary) << head;
   fs::resize_file(session, rt::ini::kMaxFileBytes + 1);
   // What is already at the names stays: an earlier copy, a folder.
   const fs::path earlier = session.string() + ".damaged";
@@ -87,44 +83,48 @@ TEST(SessionFile, FilesAbove16MebibytesAreNotRead) {
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
 
   frmAromen(t.app()).txt_Name->setText("Sommer");
-  t.host().queueDialogAnswer(large.string());
-  t.host().queueMessageBoxAnswer(rt::mb::Ok);
-  frm_Main_mnu_Datei_Oeffnen_Click(t.app());
-  t.host().queueDialogAnswer(large.string());
-  t.host().queueMessageBoxAnswer(rt::mb::Ok);
-  frm_Aromen_btn_All_Laden_Click(t.app());
+  for (void (*load)(App&) : {frm_Main_mnu_Datei_Oeffnen_Click, frm_Aromen_btn_All_Laden_Click}) {
+    t.host().queueDialogAnswer(large.string());
+    t.host().queueMessageBoxAnswer(rt::mb::Ok);
+    load(t.app());
+  }
   ASSERT_EQ(t.host().boxes.size(), 2u);
   for (const auto& box : t.host().boxes) EXPECT_EQ(box.prompt, "Die Datei konnte nicht gelesen werden.");
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "77");
   EXPECT_EQ(frmAromen(t.app()).txt_Name->Text(), "Sommer");
 
   const fs::path exact = t.folder() / "exact.ini";
-  {
-    std::ofstream out(exact, std::ios::binary);
-    out << head << std::string(rt::ini::kMaxFileBytes - head.size(), '\n');
-  }
+  std::ofstream(exact, std::ios::binary) << head << std::string(rt::ini::kMaxFileBytes - head.size(), '\n');
   t.host().queueDialogAnswer(exact.string());
   frm_Main_mnu_Datei_Oeffnen_Click(t.app());
   EXPECT_EQ(t.main().txt_Berechnung_Menge->Text(), "250");
 }
 
-// The start-up removes the temporary files that killed saves left, older
-// than a minute, from the program's folder, "Kochbuch" and "Aromen" (the
-// fresh ones stay: session_file_menu.scn).
+// The start-up removes the temporary files that killed saves left in the
+// program's folder, "Kochbuch" and "Aromen", when older than a minute. Fresh
+// ones stay, also of a process gone here (another instance, in another PID
+// namespace, may be writing them), and so does a file that is none.
 TEST(ProgramFolders, TheStartUpRemovesStaleTemporaryFilesInEachFolder) {
   namespace fs = std::filesystem;
   testkit::TestApp t(false, false);
   const fs::path program = t.app().programFolder();
-  const std::vector<fs::path> stale = {program / ".Export.ini.tmp-99999999-5",
-                                       program / "Kochbuch" / ".Beeren Mix1.tmp-99999999-17",
-                                       program / "Aromen" / ".minze.tmp-99999999-3"};
-  for (const fs::path& file : stale) {
+  const std::vector<std::pair<fs::path, bool>> files = {  // and whether it is stale
+      {program / ".Export.ini.tmp-99999999-5", true},
+      {program / "Kochbuch" / ".Beeren Mix1.tmp-99999999-17", true},
+      {program / "Aromen" / ".minze.tmp-99999999-3", true},
+      {program / ".Export.ini.tmp-99999999-6", false},
+      {program / "Kochbuch" / ".Beeren Mix1.tmp-99999999-18", false},
+      {program / "Aromen" / ".minze.tmp-99999999-4", false},
+      {program / "Kochbuch" / ".Beeren Mix1.tmp-1-18", false},
+      {program / "Kochbuch" / "Beeren Mix1.tmp-99999999-17", false},
+  };
+  for (const auto& [file, stale] : files) {
     fs::create_directories(file.parent_path());
     std::ofstream(file) << "half";
-    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+    if (stale) fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(2));
   }
   t.app().start();
-  for (const fs::path& file : stale) EXPECT_FALSE(fs::exists(file)) << file;
+  for (const auto& [file, stale] : files) EXPECT_EQ(fs::exists(file), !stale) << file;
 }
 
 }  // namespace

@@ -17,6 +17,26 @@ class DirectSolution : public SolverTest {
   }
   bool offered() { return caption() == "Schnell-L\xC3\xB6sung "; }
   std::string amount(BaseSlotId s) { return w().basis[s].txt_Menge->Text(); }
+  // Takes the offered direct solution and checks the amounts it shows.
+  void expectSolution(std::initializer_list<std::pair<BaseSlotId, const char*>> amounts) {
+    ASSERT_TRUE(offered());
+    w().userClick(*w().btn_Berechnung);
+    for (const auto& [slot, ml] : amounts) EXPECT_EQ(amount(slot), ml) << slot;
+  }
+  // Ticks the flavour rows with their percentages (or unticks them).
+  void flavours(std::initializer_list<std::pair<int, const char*>> rows, int tick = 1) {
+    for (const auto& [k, percent] : rows) {
+      w().aroma[k].txt_Aroma_Menge->setText(percent);
+      w().aroma[k].chk_Aroma->setValueSilently(tick);
+    }
+  }
+  static Vorschlag_Datensatz mixture(double pgN, double pg, double vg) {
+    Vorschlag_Datensatz block;
+    block.baseAmount(PG_N_Basis) = pgN;
+    block.baseAmount(PG_Basis) = pg;
+    block.baseAmount(VG_Basis) = vg;
+    return block;
+  }
 };
 
 TEST_F(DirectSolution, NegativeAmountIsNotOffered) {
@@ -46,21 +66,14 @@ TEST_F(DirectSolution, NicotineFreeTargetFromNicotineFreeBasesHasNoNicotineBase)
 TEST_F(DirectSolution, NicotineFreeTargetGivesTheNicotineBaseNothing) {
   threeBases();
   target("100", "0", "50", "50");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(PG_N_Basis), "0");
-  EXPECT_EQ(amount(PG_Basis), "50");
-  EXPECT_EQ(amount(VG_Basis), "50");
+  expectSolution({{PG_N_Basis, "0"}, {PG_Basis, "50"}, {VG_Basis, "50"}});
 }
 
 TEST_F(DirectSolution, PureVgTargetSkipsThePgStep) {
   base(VG_N_Basis, {"36", "0", "100"});
   base(VG_Basis, {"0", "0", "100"});
   target("100", "6", "0", "100");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(VG_N_Basis), "16,67");
-  EXPECT_EQ(amount(VG_Basis), "83,33");
+  expectSolution({{VG_N_Basis, "16,67"}, {VG_Basis, "83,33"}});
 }
 
 TEST_F(DirectSolution, WaterBaseFillsTheRest) {
@@ -68,26 +81,17 @@ TEST_F(DirectSolution, WaterBaseFillsTheRest) {
   base(PG_Basis, {"0", "100", "0"});
   base(VPG_Basis, {"0", "0", "0", "100"});
   target("100", "6", "90", "0", "10");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(PG_N_Basis), "16,67");
-  EXPECT_EQ(amount(PG_Basis), "73,33");
-  EXPECT_EQ(amount(VPG_Basis), "10");
+  expectSolution({{PG_N_Basis, "16,67"}, {PG_Basis, "73,33"}, {VPG_Basis, "10"}});
 }
 
 TEST_F(DirectSolution, CountedFlavoursTakeTheirShareAndTheirPg) {
   threeBases();
   app().flavours.Aromen_Tabelle[1] = {20, 0, 80, 0, 0, 0};
-  w().aroma[1].txt_Aroma_Menge->setText("10");
-  w().aroma[1].chk_Aroma->setValueSilently(1);
+  flavours({{1, "10"}});
   w().chk_AllAromaProzent->setValueSilently(1);
   target("100", "5,4", "53", "45");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
+  expectSolution({{PG_N_Basis, "15"}, {PG_Basis, "30"}, {VG_Basis, "45"}});
   EXPECT_EQ(w().aroma[1].txt_Aroma_Menge_ml->Text(), "10");
-  EXPECT_EQ(amount(PG_N_Basis), "15");
-  EXPECT_EQ(amount(PG_Basis), "30");
-  EXPECT_EQ(amount(VG_Basis), "45");
 
   // Without the flavour's own PG in the target, the amounts fall short.
   target("100", "5,4", "45", "45", "0", "0");
@@ -96,12 +100,10 @@ TEST_F(DirectSolution, CountedFlavoursTakeTheirShareAndTheirPg) {
 
 TEST_F(DirectSolution, UncountedFlavoursTakeNoPart) {
   threeBases();
-  w().aroma[1].txt_Aroma_Menge->setText("10");
-  w().aroma[1].chk_Aroma->setValueSilently(1);
+  flavours({{1, "10"}});
   w().aroma[1].txt_Aroma_Menge_ml->setText("3");
   target("100", "6", "50", "50");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
+  expectSolution({});
   EXPECT_EQ(w().aroma[1].txt_Aroma_Menge_ml->Text(), "3");
 }
 
@@ -109,47 +111,29 @@ TEST_F(DirectSolution, SumAndResiduesAreJudgedAsShown) {
   // 30 ml at 2 mg/ml, PG 48 / VG 48 with three counted flavours (1, 1 and
   // 2 %): the amounts add up to 29.999999999999996, which shows as 30.
   threeBases();
-  for (int k : {1, 2, 3}) {
-    w().aroma[k].txt_Aroma_Menge->setText(k == 3 ? "2" : "1");
-    w().aroma[k].chk_Aroma->setValueSilently(1);
-  }
+  flavours({{1, "1"}, {2, "1"}, {3, "2"}});
   w().chk_AllAromaProzent->setValueSilently(1);
   target("30", "2", "48", "48");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(PG_N_Basis), "1,67");
-  EXPECT_EQ(amount(PG_Basis), "12,73");
-  EXPECT_EQ(amount(VG_Basis), "14,4");
+  expectSolution({{PG_N_Basis, "1,67"}, {PG_Basis, "12,73"}, {VG_Basis, "14,4"}});
   EXPECT_EQ(w().aroma[3].txt_Aroma_Menge_ml->Text(), "0,6");
-  for (int k : {1, 2, 3}) w().aroma[k].chk_Aroma->setValueSilently(0);
+  flavours({{1, "1"}, {2, "1"}, {3, "2"}}, 0);
   w().chk_AllAromaProzent->setValueSilently(0);
 
   // 250 ml at 29 mg/ml, 90/10 from 36 mg/ml: 250.00000000000003 ml.
   target("250", "29", "90", "10");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(PG_N_Basis), "201,39");
-  EXPECT_EQ(amount(PG_Basis), "23,61");
-  EXPECT_EQ(amount(VG_Basis), "25");
+  expectSolution({{PG_N_Basis, "201,39"}, {PG_Basis, "23,61"}, {VG_Basis, "25"}});
 
   // A 12 mg/ml base of PG 60 / VG 40 brings all the PG of 4 mg/ml, 20/80:
   // the PG base gets -7.1e-15 ml, which counts and shows as 0.
   base(PG_N_Basis, {"12", "60", "40"});
   target("100", "4", "20", "80");
-  ASSERT_TRUE(offered());
-  w().userClick(*w().btn_Berechnung);
-  EXPECT_EQ(amount(PG_N_Basis), "33,33");
-  EXPECT_EQ(amount(PG_Basis), "0");
-  EXPECT_EQ(amount(VG_Basis), "66,67");
+  expectSolution({{PG_N_Basis, "33,33"}, {PG_Basis, "0"}, {VG_Basis, "66,67"}});
 }
 
 TEST_F(DirectSolution, CheckToleratesNoMoreThanTheShownPrecision) {
   threeBases();
   target("100", "6", "50", "50");
-  Vorschlag_Datensatz block;
-  block.baseAmount(PG_N_Basis) = 100.0 / 6;
-  block.baseAmount(PG_Basis) = 100.0 / 3;
-  block.baseAmount(VG_Basis) = 50;
+  Vorschlag_Datensatz block = mixture(100.0 / 6, 100.0 / 3, 50);
   block.baseAmount(VPG_Basis) = -0.0049;  // shown as "0": set to 0
   EXPECT_TRUE(Schnell_Loesung_Pruefen(app(), block));
   EXPECT_EQ(block.baseAmount(VPG_Basis), 0);
@@ -165,10 +149,7 @@ TEST_F(DirectSolution, CheckToleratesNoMoreThanTheShownPrecision) {
 TEST_F(DirectSolution, CompositionIsRoundedAsShown) {
   threeBases();
   target("100", "6", "50", "50");
-  Vorschlag_Datensatz block;
-  block.baseAmount(PG_N_Basis) = 16.7;
-  block.baseAmount(PG_Basis) = 33.3;
-  block.baseAmount(VG_Basis) = 50;
+  const Vorschlag_Datensatz block = mixture(16.7, 33.3, 50);
   Composition mix{-1, -1, -1, -1, -1};
   Mischung_Zusammensetzung_Berechnen(app(), block, mix);
   EXPECT_EQ(mix.N, 6);  // 6,012 mg/ml to one decimal

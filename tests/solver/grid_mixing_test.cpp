@@ -77,11 +77,7 @@ class Generator {
   // runs go through the whole grid.
   Trial next(int wholeGrid) {
     Trial s;
-    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
-    for (int placed = 0; placed < count;) {
-      const int k = pick(0, kBaseSlots - 1);
-      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
-    }
+    const int count = tickSome(s, wholeGrid);
     double lo = 1e9, hi = -1;
     for (int k = 0; k < kBaseSlots; ++k) {
       const auto sh = shares(10000);
@@ -122,21 +118,14 @@ class Generator {
   }
 
   // A set-up at the edge of the approximation's estimate of the score: all
-  // ticked bases of one composition, so that every mixture scores the same
-  // but for the last bits of its rounding, with shares in hundredths (many
-  // bits) and little nicotine, so that all five terms of the score count.
-  // The target is that composition (distances of a few bits; ties at the
-  // last place) or the same shares with other nicotine (every mixture about
-  // equally far; ties of the last place and differences in its last bits).
-  // Runs are cut short, or with wholeGrid bases go through the whole grid
-  // (with 2 bases the largest totals).
+  // bases of one composition in hundredths with little nicotine, so that
+  // every mixture scores the same but for the last bits and all five terms
+  // count; the target is that composition (ties at the last place) or its
+  // shares with other nicotine (mixtures about equally far). Cut short, or
+  // with wholeGrid bases through the whole grid.
   Trial edge(int wholeGrid) {
     Trial s;
-    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
-    for (int placed = 0; placed < count;) {
-      const int k = pick(0, kBaseSlots - 1);
-      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
-    }
+    tickSome(s, wholeGrid);
     const auto sh = shares(10000, 1);
     const std::string mg = hundredths(0, 1);
     for (int k = 0; k < kBaseSlots; ++k) {
@@ -149,6 +138,15 @@ class Generator {
   }
 
  private:
+  // Ticks wholeGrid bases, or 2 to all of them; returns how many.
+  int tickSome(Trial& s, int wholeGrid) {
+    const int count = wholeGrid != 0 ? wholeGrid : pick(2, kBaseSlots);
+    for (int placed = 0; placed < count;) {
+      const int k = pick(0, kBaseSlots - 1);
+      if (!s.ticked[k]) s.ticked[k] = true, ++placed;
+    }
+    return count;
+  }
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool chance(int percent) { return pick(1, 100) <= percent; }
   std::string hundredths(int lo, int hi) { return rt::num::format(pick(lo * 100, hi * 100) / 100.0, "0.##"); }

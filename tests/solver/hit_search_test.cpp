@@ -199,11 +199,10 @@ TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {
   EXPECT_TRUE(st().Vorschlaege_Vorhanden);  // left as it was
 }
 
-// Random recipes of a nicotine base, PG, VG and a third nicotine-free base
-// (of PG and VG, so that many mixtures meet the target, or water): a mixture
-// found again deeper in the grid is priced along another path, a few units
-// in the last place apart. The shown list holds every mixture once and keeps
-// every hit whose price stands apart from all others by more than that noise.
+// Random recipes of a nicotine base, PG, VG and a third base (of PG and VG,
+// so that many mixtures meet the target, or water): a mixture found again
+// deeper in the grid is priced a few units in the last place apart. The list
+// shows every mixture once and every price apart from the others by more.
 TEST_F(HitSearch, RandomRecipesShowEachMixtureOnceAndLoseNoOtherPrice) {
   std::mt19937 rng(20250125);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
