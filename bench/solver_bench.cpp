@@ -71,8 +71,9 @@ struct BareLoop {
   std::uint64_t steps = 0, hits = 0;
   bool approximation = false;
   mirl::ModelState factors;
-  double targetScore = 0;
-  mirl::ProposalList list{};
+  mirl::ScoreTerms targetTerms{};
+  mirl::ProposalList places{};
+  mirl::NearList list{places};
 
   void level(int k) {
     if (k >= ticked) return;
@@ -83,9 +84,10 @@ struct BareLoop {
       if (approximation) {
         mirl::Vorschlag_Datensatz c;
         for (int s = 0; s < mirl::kBaseSlots; ++s) c(s + 1) = rec[s].Menge;
-        c(15) = mirl::Viskositaet_Mischung(factors, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
-                                           mix.Wasser_Prozent, mix.Sonst_Prozent);
-        if (mirl::insertByNearness(c, list, targetScore)) ++hits;
+        const mirl::ScoreTerms terms = mirl::scoreTerms(factors, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
+                                                        mix.Wasser_Prozent, mix.Sonst_Prozent);
+        c(15) = mirl::scoreOf(terms);
+        if (list.insert(c, mirl::nearnessDistance(terms, targetTerms))) ++hits;
       } else if (mirl::Mischung_Ist_Treffer(mix, target)) {
         ++hits;
       }
@@ -122,7 +124,11 @@ void bare(int ticked, bool approximation, Timing& t) {
   loop.target.PG_Prozent = 25;
   loop.target.VG_Prozent = 25;
   loop.target.Sonst_Prozent = 50;
-  loop.targetScore = mirl::Viskositaet_Mischung(loop.factors, 0.03, 25, 25, 0, 50);
+  loop.factors.Viskositaet_PG = 60;
+  loop.factors.Viskositaet_VG = 1480;
+  loop.factors.Viskositaet_Wasser = 1;
+  loop.factors.Viskositaet_Sonst = 1;
+  loop.targetTerms = mirl::scoreTerms(loop.factors, 0.03, 25, 25, 0, 50);
   const auto t0 = Clock::now();
   loop.level(0);
   t.bare = std::min(t.bare, seconds(Clock::now() - t0));

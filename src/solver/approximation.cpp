@@ -3,9 +3,7 @@
 #include <array>
 
 #include "context/app.h"
-#include "model/flavour_sums.h"
 #include "model/composition.h"
-#include "model/sum_checks.h"
 #include "solver/base_record.h"
 #include "solver/grid_mixing.h"
 #include "solver/nearness.h"
@@ -30,16 +28,17 @@ namespace {
 // slots' terms (see grid_mixing.h).
 class NearGrid {
  public:
-  NearGrid(App& app, const BaseSet& bases, int N, int progressSlot, double targetScore, GridMixing mixing)
+  NearGrid(App& app, const BaseSet& bases, int N, int progressSlot, const ScoreTerms& target, GridMixing mixing)
       : app_(app),
         loop_(app.loop()),
         w_(app.main()),
         rec_(bases),
         mixer_(bases, N),
-        filter_(app.model, bases, N),
+        filter_(app.model, bases, N, target),
+        list_(app.solver.Vorschlagsliste),
         N_(N),
         progressSlot_(progressSlot),
-        targetScore_(targetScore),
+        target_(target),
         mixing_(mixing) {}
 
   // False when the search was cancelled.
@@ -51,27 +50,29 @@ class NearGrid {
     rec_[k].Menge = i;
   }
 
-  // Scores the current combination and offers it to the list. With the
-  // tables, most steps are settled by the estimate (score_filter.h): their
-  // insertion would only have let the message loop run and refused them.
-  // (The estimate reads the list before that pass, the insertion after it;
-  // nothing a pass may run during a search touches the list.)
+  // Scores the current combination and offers it to the list by its
+  // distance to the target. With the tables, most steps are settled by the
+  // estimate (score_filter.h): their insertion would only have let the
+  // message loop run and refused them. (The estimate reads the list before
+  // that pass, the insertion after it; nothing a pass may run during a
+  // search touches the list.)
   void offer(const GridPrefix& before, int k) {
     GridShares mix;
     if (mixing_ == GridMixing::Straightforward) {
       mix = gridShares(Mischung_Berechnen(rec_));
     } else {
       const GridPrefix all = mixer_.complete(before, k, parts_);
-      if (filter_.clearlyFarther(all, app_.solver.Vorschlagsliste, targetScore_)) {
+      if (filter_.clearlyFarther(all, list_)) {
         loop_.DoEvents();
         return;
       }
       mix = GridMixer::shares(all);
     }
+    const ScoreTerms terms = scoreTerms(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
     Vorschlag_Datensatz candidate;
     for (int s = 0; s < kBaseSlots; ++s) candidate.baseAmount(s) = rec_[s].Menge;
-    candidate.score() = Viskositaet_Mischung(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
-    Naeherung_Einfuegen(app_, candidate, app_.solver.Vorschlagsliste, targetScore_);
+    candidate.score() = scoreOf(terms);
+    Naeherung_Einfuegen(app_, candidate, nearnessDistance(terms, target_), list_);
   }
 
   bool level(int k, const GridPrefix& before) {
@@ -98,20 +99,12 @@ class NearGrid {
   GridParts parts_{};
   const GridMixer mixer_;
   const ScoreFilter filter_;
+  NearList list_;
   const int N_;
   const int progressSlot_;
-  const double targetScore_;
+  const ScoreTerms target_;
   const GridMixing mixing_;
 };
-
-// The flavours counted inside the target would leave the bases nothing (or
-// less than 1 %): reported as the flavour-share conversion reports it.
-bool flavoursLeaveTooLittle(App& app) {
-  if (!app.main().flavourShareTicked()) return false;
-  if (!flavoursAboveLimit(Summe_Aromen_Prozent(app))) return false;
-  showMessage(app, Msg::Msg_AEZA_Text, Msg::Msg_AEZA_Titel, Msg::Msg_AEZA_Status);
-  return true;
-}
 
 }  // namespace
 
@@ -120,17 +113,19 @@ bool Annaeherung_Suche_V1(App& app, GridMixing mixing) {
   SolverState& st = app.solver;
 
   resetProposals(st);
-
-  if (flavoursLeaveTooLittle(app)) {
-    w.setMousePointer(rt::pointer::Default);
-    return false;
-  }
-
   w.setMousePointer(rt::pointer::Hourglass);
 
-  // The target as entered: no flavour share taken out, no rounding.
-  const Composition t = readTarget(w);
-  const double targetScore = Viskositaet_Mischung(app.model, t.N / 10, t.PG, t.VG, t.W, t.S);
+  // With the flavours counted inside, what the bases alone must have, so
+  // that the proposals, once the flavours are put in, come near the target
+  // as entered. Unrounded: the nearest mixture need not meet it exactly,
+  // and 0,05 mg/ml of rounding would weigh as much as 169 points of VG.
+  Basis_Datensatz t;
+  if (!readSearchTarget(app, t, false)) {
+    endRefused(app);
+    return false;
+  }
+  const ScoreTerms target = scoreTerms(app.model, t.N_Prozent, t.PG_Prozent, t.VG_Prozent, t.Wasser_Prozent,
+                                       t.Sonst_Prozent);
 
   BaseSet bases{};
   int count = 0;
@@ -155,7 +150,7 @@ bool Annaeherung_Suche_V1(App& app, GridMixing mixing) {
   bool cancelled;
   {
     SearchLock lock(app);
-    cancelled = !NearGrid(app, bases, parts, progressSlot, targetScore, mixing).run();
+    cancelled = !NearGrid(app, bases, parts, progressSlot, target, mixing).run();
   }
 
   // The insertion fills the places from the front: the proposals are the

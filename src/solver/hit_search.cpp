@@ -4,12 +4,9 @@
 #include <optional>
 
 #include "context/app.h"
-#include "conversions/flavour_share.h"
-#include "model/flavour_sums.h"
 #include "model/composition.h"
 #include "model/field_value.h"
 #include "model/refresh.h"
-#include "runtime/number.h"
 #include "solver/approximation.h"
 #include "solver/base_record.h"
 #include "solver/grid_mixing.h"
@@ -26,29 +23,6 @@ namespace mirl {
 namespace {
 
 enum class GridEnd { RanThrough, HitLimit, Cancelled };
-
-// The target record. With the flavour-share box ticked the flavours are
-// taken out first, so that the bases alone are searched for what remains,
-// rounded to one decimal (nicotine) and two (the shares). False when that
-// conversion refused.
-bool readSearchTarget(App& app, Basis_Datensatz& t) {
-  FrmMain& w = app.main();
-  Composition c = readTarget(w);
-  t.Menge = c.amount;
-  if (w.flavourShareInside()) {
-    const double A = Summe_Aromen_Prozent(app);
-    const double R = Summe_Reinaroma_Prozent(app);
-    if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
-    t.N_Prozent = rt::num::rounded(c.N / 10, "0.0");
-    t.PG_Prozent = rt::num::rounded(c.PG, "0.00");
-    t.VG_Prozent = rt::num::rounded(c.VG, "0.00");
-    t.Wasser_Prozent = rt::num::rounded(c.W, "0.00");
-    t.Sonst_Prozent = rt::num::rounded(c.S, "0.00");
-  } else {
-    takeComposition(c, t);
-  }
-  return true;
-}
 
 // Price of 100 ml of a mixture of the given parts, from the price fields and
 // reference quantities as they stand now; nothing when one of them cannot
@@ -162,12 +136,6 @@ class HitGrid {
   int hits_ = 0;
 };
 
-void endRefused(App& app) {
-  app.solver.Berechnung_Abbrechen = true;
-  setCalcButton(app, Msg::Text_Btn_Berechnen);
-  app.main().setMousePointer(rt::pointer::Default);
-}
-
 // Sorts, rescales and shows the hits found (the first part of both endings
 // with hits).
 void showHits(App& app, int hits) {
@@ -257,7 +225,7 @@ void Berechnung_Treffersuche(App& app, GridMixing mixing) {
   Vorschlaege_Loeschen(st.Trefferliste);
 
   Basis_Datensatz target;
-  if (!readSearchTarget(app, target)) {
+  if (!readSearchTarget(app, target, true)) {
     // The flavour share could not be taken out (its own message stands).
     endRefused(app);
     return;

@@ -4,32 +4,32 @@
 
 namespace mirl {
 
-bool insertByNearness(const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore) {
-  const double score = candidate.score();
-  if (score <= 0) return false;
-  const double d = Betrag_Differenz(score, targetScore);
+bool NearList::insert(const Vorschlag_Datensatz& candidate, double distance) {
+  if (candidate.score() <= 0) return false;
 
-  // The insertion fills the places from the front and keeps their distances
-  // in rising order, so when the last place is taken and no farther than the
+  // The places fill from the front and keep their distances in rising
+  // order, so when the last place is taken and no farther than the
   // candidate, no place is: the common case of a full list, decided without
   // walking it.
-  const Vorschlag_Datensatz& last = list[kNearPlaces - 1];
-  if (last.score() != 0 && !(Betrag_Differenz(last.score(), targetScore) > d)) return false;
+  if (full() && !(lastDistance() > distance)) return false;
 
   for (int i = 0; i < kNearPlaces; ++i) {
-    const double s = list[i].score();
-    if (s == 0 || Betrag_Differenz(s, targetScore) > d) {
-      for (int j = kNearPlaces - 1; j > i; --j) list[j] = list[j - 1];
-      list[i] = candidate;
+    if (places_[i].score() == 0 || distance_[i] > distance) {
+      for (int j = kNearPlaces - 1; j > i; --j) {
+        places_[j] = places_[j - 1];
+        distance_[j] = distance_[j - 1];
+      }
+      places_[i] = candidate;
+      distance_[i] = distance;
       return true;
     }
   }
   return false;
 }
 
-void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, ProposalList& list, double targetScore) {
+void Naeherung_Einfuegen(App& app, const Vorschlag_Datensatz& candidate, double distance, NearList& list) {
   app.loop().DoEvents();
-  insertByNearness(candidate, list, targetScore);
+  list.insert(candidate, distance);
 }
 
 }  // namespace mirl

@@ -10,11 +10,14 @@ namespace {
 bool inRange(double v) { return v == 0 || (v >= 1e-100 && v <= 1e100); }
 }  // namespace
 
-ScoreFilter::ScoreFilter(const ModelState& m, const BaseSet& bases, int N)
+ScoreFilter::ScoreFilter(const ModelState& m, const BaseSet& bases, int N, const ScoreTerms& target)
     : weight_{kNicotineWeight, m.Viskositaet_PG, m.Viskositaet_VG, m.Viskositaet_Wasser, m.Viskositaet_Sonst},
+      target_(target),
+      targetMargin_(2e-9 * scoreOf(target)),
       inverse_(static_cast<std::size_t>(kGridSlots * N + 1)) {
   on_ = true;
   for (double w : weight_) on_ = on_ && inRange(w);
+  for (double t : target_) on_ = on_ && inRange(t);
   for (const Basis_Datensatz& b : bases) {
     for (double share : gridShares(b)) on_ = on_ && inRange(share);
   }

@@ -1,8 +1,41 @@
 #include "solver/search_common.h"
 
 #include "context/app.h"
+#include "conversions/flavour_share.h"
+#include "model/flavour_sums.h"
+#include "runtime/number.h"
+#include "solver/solver_messages.h"
 
 namespace mirl {
+
+bool readSearchTarget(App& app, Basis_Datensatz& t, bool asShown) {
+  FrmMain& w = app.main();
+  Composition c = readTarget(w);
+  t.Menge = c.amount;
+  if (w.flavourShareInside()) {
+    const double A = Summe_Aromen_Prozent(app);
+    const double R = Summe_Reinaroma_Prozent(app);
+    if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
+    if (!asShown) {
+      takeComposition(c, t);
+      return true;
+    }
+    t.N_Prozent = rt::num::rounded(c.N / 10, "0.00");
+    t.PG_Prozent = rt::num::rounded(c.PG, "0.00");
+    t.VG_Prozent = rt::num::rounded(c.VG, "0.00");
+    t.Wasser_Prozent = rt::num::rounded(c.W, "0.00");
+    t.Sonst_Prozent = rt::num::rounded(c.S, "0.00");
+  } else {
+    takeComposition(c, t);
+  }
+  return true;
+}
+
+void endRefused(App& app) {
+  app.solver.Berechnung_Abbrechen = true;
+  setCalcButton(app, Msg::Text_Btn_Berechnen);
+  app.main().setMousePointer(rt::pointer::Default);
+}
 
 int partsPerBase(int tickedBases) {
   switch (tickedBases) {

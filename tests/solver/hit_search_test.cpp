@@ -156,22 +156,19 @@ TEST_F(HitSearch, ProgressFollowsTheOutermostTickedBase) {
   EXPECT_EQ(valueAt2000, 2);  // outer step 2 ran at pass 1559
 }
 
-TEST_F(HitSearch, FlavourShareRoundsTheTargetNicotineToOneDecimal) {
-  // 20 mg/ml PG nicotine base and PG base: 13,3 mg/ml is searched as 1,33 %
-  // without the flavour-share box, as 1,3 % with it (no flavour ticked).
+TEST_F(HitSearch, FlavourShareKeepsTheTargetNicotineToATenthOfAMilligram) {
+  // 20 mg/ml PG nicotine base and PG base: 13,3 mg/ml is searched as
+  // 1,33 %, with the flavour-share box (no flavour ticked) as without it.
   base(PG_N_Basis, {"20", "100", "0"});
   base(PG_Basis, {"0", "100", "0"});
   target("100", "13,3", "100", "0");
   messageBoxes(false);
-  w().chk_AllAromaProzent->setValueSilently(1);
-  Berechnung_Treffersuche(app());
-  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_N_Basis), 13);
-  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 7);
-
-  w().chk_AllAromaProzent->setValueSilently(0);
-  Berechnung_Treffersuche(app());
-  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_N_Basis), 133);
-  EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 67);
+  for (int inside : {1, 0}) {
+    w().chk_AllAromaProzent->setValueSilently(inside);
+    Berechnung_Treffersuche(app());
+    EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_N_Basis), 133) << inside;
+    EXPECT_EQ(st().Trefferliste[0].baseAmount(PG_Basis), 67) << inside;
+  }
 }
 
 TEST_F(HitSearch, RefusedFlavourShareEndsLikeARefusedCheck) {

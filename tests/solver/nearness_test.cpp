@@ -15,14 +15,19 @@ Vorschlag_Datensatz candidate(double parts, double score) {
   return c;
 }
 
+// Inserts a candidate whose distance is that of its score to the target's.
+bool insertScored(NearList& l, double parts, double score, double target) {
+  return l.insert(candidate(parts, score), Betrag_Differenz(score, target));
+}
+
 // The insertion as a plain walk over all places, without any shortcut.
-void insertByWalking(const Vorschlag_Datensatz& c, ProposalList& list, double target) {
+void insertByWalking(const Vorschlag_Datensatz& c, double d, ProposalList& list, std::array<double, 78>& dist) {
   if (c.score() <= 0) return;
-  const double d = Betrag_Differenz(c.score(), target);
   for (int i = 0; i < kNearPlaces; ++i) {
-    if (list[i].score() == 0 || Betrag_Differenz(list[i].score(), target) > d) {
+    if (list[i].score() == 0 || dist[i] > d) {
       Vorschlag_Datensatz carry = c;
-      for (int j = i; j < kNearPlaces; ++j) std::swap(carry, list[j]);
+      double carried = d;
+      for (int j = i; j < kNearPlaces; ++j) std::swap(carry, list[j]), std::swap(carried, dist[j]);
       return;
     }
   }
@@ -48,58 +53,78 @@ TEST(Score, NicotineOutweighsEveryViscosity) {
   EXPECT_EQ(Betrag_Differenz(-0.0, 0.0), 0);
 }
 
+// A trace of nicotine too much cannot make up for VG missing: the distance
+// adds the terms' differences by their size.
+TEST(Score, DistanceAddsEveryTermsDifference) {
+  const ModelState m = factors();
+  const ScoreTerms target = scoreTerms(m, 0.15, 40, 60, 0, 0);
+  // 0,0016 % nicotine too much, 56 points of VG too little: equal scores.
+  const ScoreTerms skewed = scoreTerms(m, 0.1516, 96, 4, 0, 0);
+  EXPECT_NEAR(scoreOf(skewed), scoreOf(target), 20);
+  EXPECT_NEAR(nearnessDistance(skewed, target), 800 + 56 * 0.6 + 56 * 14.8, 1e-6);
+  EXPECT_EQ(nearnessDistance(target, target), 0);
+  EXPECT_DOUBLE_EQ(nearnessDistance(scoreTerms(m, 0, 50, 50, 10, 0), scoreTerms(m, 0, 60, 40, 0, 10)),
+                   6 + 148 + 0.1 + 0.1);
+}
+
 TEST(NearList, KeepsNearestFirstAndPutsTiesAfterExistingEntries) {
-  ProposalList l{};
+  ProposalList places{};
+  NearList l(places);
   const double target = 100;
-  EXPECT_TRUE(insertByNearness(candidate(1, 130), l, target));
-  EXPECT_TRUE(insertByNearness(candidate(2, 90), l, target));   // nearer: in front
-  EXPECT_TRUE(insertByNearness(candidate(3, 110), l, target));  // as near as 90: after it
-  EXPECT_TRUE(insertByNearness(candidate(4, 90), l, target));   // repeat: kept, after both
-  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 2);
-  EXPECT_EQ(l[1].baseAmount(PG_N_Basis), 3);
-  EXPECT_EQ(l[2].baseAmount(PG_N_Basis), 4);
-  EXPECT_EQ(l[3].baseAmount(PG_N_Basis), 1);
-  EXPECT_EQ(l[4].score(), 0);
+  EXPECT_TRUE(insertScored(l, 1, 130, target));
+  EXPECT_TRUE(insertScored(l, 2, 90, target));   // nearer: in front
+  EXPECT_TRUE(insertScored(l, 3, 110, target));  // as near as 90: after it
+  EXPECT_TRUE(insertScored(l, 4, 90, target));   // repeat: kept, after both
+  EXPECT_EQ(places[0].baseAmount(PG_N_Basis), 2);
+  EXPECT_EQ(places[1].baseAmount(PG_N_Basis), 3);
+  EXPECT_EQ(places[2].baseAmount(PG_N_Basis), 4);
+  EXPECT_EQ(places[3].baseAmount(PG_N_Basis), 1);
+  EXPECT_EQ(places[4].score(), 0);
 }
 
 TEST(NearList, RefusesScoresOfZeroOrLess) {
-  ProposalList l{};
-  EXPECT_FALSE(insertByNearness(candidate(1, 0), l, 0));
-  EXPECT_FALSE(insertByNearness(candidate(1, -5), l, -5));
-  EXPECT_EQ(l, ProposalList{});
+  ProposalList places{};
+  NearList l(places);
+  EXPECT_FALSE(l.insert(candidate(1, 0), 0));
+  EXPECT_FALSE(l.insert(candidate(1, -5), 0));
+  EXPECT_EQ(places, ProposalList{});
 }
 
 TEST(NearList, SeventySevenPlacesThenTheFarthestDropsOut) {
-  ProposalList l{};
-  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insertByNearness(candidate(i, 1000 + i), l, 1000));
-  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 77);
-  EXPECT_EQ(l[77], Vorschlag_Datensatz{});  // place 77 is never used
+  ProposalList places{};
+  NearList l(places);
+  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insertScored(l, i, 1000 + i, 1000));
+  EXPECT_EQ(places[76].baseAmount(PG_N_Basis), 77);
+  EXPECT_EQ(places[77], Vorschlag_Datensatz{});  // place 77 is never used
 
   // As far as the last entry: not taken.
-  EXPECT_FALSE(insertByNearness(candidate(99, 1077), l, 1000));
+  EXPECT_FALSE(insertScored(l, 99, 1077, 1000));
   // Nearer than all: in front, the farthest (77) drops out.
-  EXPECT_TRUE(insertByNearness(candidate(0.5, 1000.5), l, 1000));
-  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 0.5);
-  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 76);
-  EXPECT_EQ(l[77], Vorschlag_Datensatz{});
+  EXPECT_TRUE(insertScored(l, 0.5, 1000.5, 1000));
+  EXPECT_EQ(places[0].baseAmount(PG_N_Basis), 0.5);
+  EXPECT_EQ(places[76].baseAmount(PG_N_Basis), 76);
+  EXPECT_EQ(places[77], Vorschlag_Datensatz{});
 }
 
 TEST(NearList, AllEquallyNearKeepsTheFirst77InOrder) {
-  ProposalList l{};
-  for (int i = 1; i <= 200; ++i) insertByNearness(candidate(i, 1480), l, 1480);
-  for (int i = 0; i < 77; ++i) EXPECT_EQ(l[i].baseAmount(PG_N_Basis), i + 1);
+  ProposalList places{};
+  NearList l(places);
+  for (int i = 1; i <= 200; ++i) insertScored(l, i, 1480, 1480);
+  for (int i = 0; i < 77; ++i) EXPECT_EQ(places[i].baseAmount(PG_N_Basis), i + 1);
 }
 
 TEST(NearList, SameResultAsWalkingEveryPlace) {
   std::mt19937 rng(7);
-  std::uniform_int_distribution<int> scoreOf(-3, 400);
+  std::uniform_int_distribution<int> scoreOf(-3, 400), distanceOf(0, 300);
   for (int run = 0; run < 20; ++run) {
     ProposalList fast{}, walked{};
-    const double target = 200 + run;
+    std::array<double, 78> walkedDistances{};
+    NearList l(fast);
     for (int i = 0; i < 2000; ++i) {
       const auto c = candidate(i, scoreOf(rng) / 2.0);
-      insertByNearness(c, fast, target);
-      insertByWalking(c, walked, target);
+      const double d = distanceOf(rng) / 4.0;
+      l.insert(c, d);
+      insertByWalking(c, d, walked, walkedDistances);
     }
     ASSERT_EQ(fast, walked) << "run " << run;
   }
