@@ -28,7 +28,8 @@ std::string keepDigitsAndComma(std::string_view s) {
 
 // The price pattern's own grouped output: one to three digits, one or more
 // groups of "." and three digits, then "," and decimals ("1.234,50",
-// "77.777,00").
+// "77.777,00"); or the same without decimals, as a shop writes a whole
+// price ("1.234," of "1.234,-").
 bool isGroupedPrice(std::string_view s) {
   size_t i = 0;
   while (i < s.size() && isDigit(s[i])) ++i;
@@ -42,9 +43,9 @@ bool isGroupedPrice(std::string_view s) {
     ++groups;
   }
   if (groups == 0 || i >= s.size() || s[i] != ',') return false;
-  size_t decimals = 0;
-  for (++i; i < s.size() && isDigit(s[i]); ++i) ++decimals;
-  return decimals > 0 && i == s.size();
+  for (++i; i < s.size() && isDigit(s[i]); ++i) {
+  }
+  return i == s.size();
 }
 
 std::string withoutFullStops(std::string_view s) {
@@ -66,7 +67,7 @@ std::string numberCharacters(std::string_view s) {
 
 // A price in the grouped form the price pattern writes ("1.234,50"),
 // whatever signs, letters or blanks stand around it ("€ 1.234,50",
-// "-1.234,50 EUR"), as the number without its group stops ("1234,50"); any
+// "-1.234,50 EUR", "1.234,- €"), as the number without its group stops ("1234,50"); any
 // other text as it is.
 std::string withoutPriceGroups(std::string_view text) {
   const std::string number = numberCharacters(text);
