@@ -77,6 +77,8 @@ QWidget* FormBinding::create(rt::Control& c, QWidget* parent) {
       auto* le = new QLineEdit(parent);
       auto& t = static_cast<rt::TextBox&>(c);
       connect(le, &QLineEdit::textEdited, this, [this, &t, le] { onTyped(t, *le); });
+      connect(le, &QLineEdit::cursorPositionChanged, this, [this, &t, le] { onCaretMoved(t, *le); });
+      connect(le, &QLineEdit::selectionChanged, this, [this, &t, le] { onCaretMoved(t, *le); });
       w = le;
       break;
     }
@@ -302,11 +304,17 @@ void FormBinding::syncList(const rt::ComboBox& list, QComboBox& cb, rt::Prop p) 
 }
 
 void FormBinding::applySelection(const rt::TextBox& t, QLineEdit& le) {
-  Syncing s(syncing_);
   const QString text = le.text();
   const int start = utf16Position(text, t.SelStart());
-  if (t.SelLength() > 0) {
-    le.setSelection(start, utf16Position(text, t.SelStart() + t.SelLength()) - start);
+  const int end = utf16Position(text, t.SelStart() + t.SelLength());
+  // A selection the widget shows already stays as it is, so that one the
+  // user made backwards keeps its caret at its start.
+  const bool shown = start == end ? !le.hasSelectedText() && le.cursorPosition() == start
+                                  : le.selectionStart() == start && le.selectionEnd() == end;
+  if (shown) return;
+  Syncing s(syncing_);
+  if (end > start) {
+    le.setSelection(start, end - start);
   } else {
     le.setCursorPosition(start);
   }

@@ -154,6 +154,8 @@ class FormBinding : public QObject, public rt::FormObserver {
   // with the form's and, at the outermost level, runs afterInput.
   bool dispatch(const std::function<bool()>& action);
   void onTyped(rt::TextBox& t, QLineEdit& le);
+  // The user moved the caret or the selection: the form learns where.
+  void onCaretMoved(rt::TextBox& t, const QLineEdit& le);
   void onClicked(rt::Control& c);
   void onSelected(rt::ComboBox& c, int index);
   void onMenu(rt::MenuItem& m);

@@ -67,6 +67,19 @@ void FormBinding::onTyped(rt::TextBox& t, QLineEdit& le) {
   if (!ok) syncProp(t, rt::Prop::Text);
 }
 
+void FormBinding::onCaretMoved(rt::TextBox& t, const QLineEdit& le) {
+  // Only the user's moves in the field that has the focus, over the text
+  // the form holds (typing reports its caret itself). What the widget loses
+  // as the focus leaves it is not the user's doing.
+  if (syncing_ || released_ || form_.focused() != &t || !le.hasFocus()) return;
+  const QString text = le.text();
+  if (text.toStdString() != t.Text()) return;
+  const bool selected = le.hasSelectedText();
+  const int start = charPosition(text, selected ? le.selectionStart() : le.cursorPosition());
+  const int end = selected ? charPosition(text, le.selectionEnd()) : start;
+  t.userSelects(start, end - start);
+}
+
 void FormBinding::onClicked(rt::Control& c) {
   if (syncing_) return;
   dispatch([&] { return form_.userClick(c); });

@@ -167,6 +167,12 @@ void TextBox::typeText(std::string v, int caret) {
   p_.selLength = 0;
 }
 
+void TextBox::userSelects(int start, int length) {
+  const int len = textLength();
+  p_.selStart = std::clamp(start, 0, len);
+  p_.selLength = std::clamp(length, 0, len - p_.selStart);
+}
+
 void TextBox::left() {
   if (!codePageOnly_) return;
   std::string kept = cp1252::toUtf8(cp1252::fromUtf8(p_.text));

@@ -194,6 +194,9 @@ class TextBox : public ControlWith<TextBoxProps> {
   // The view reports a user's typing: text and caret, no events. Of a text
   // longer than MaxLength the first MaxLength characters are kept.
   void typeText(std::string v, int caret);
+  // The view reports where the user put the caret and the selection (Home,
+  // End, arrows, a drag): no events, nothing to show.
+  void userSelects(int start, int length);
 
   // Fixed when the window is wired and kept through an unload, like the
   // handlers. MaxLength: the most characters the user can type or paste

@@ -188,6 +188,42 @@ TEST_F(InputTest, WithoutSelectionOnFocusTheCaretGoesWhereClicked) {
   EXPECT_EQ(le->cursorPosition(), 6);
 }
 
+// A click on a label or a menu shortcut leaves the caret and the selection
+// where the user put them, with and without selection on focus.
+TEST_F(InputTest, CaretAndSelectionStayThroughALabelClickAndAMenuShortcut) {
+  rt::TextBox* name = f().txt_Berechnung_Zusammenstellung;
+  QLineEdit* le = w<QLineEdit>(name);
+  QWidget* label = w<QWidget>(f().lbl_Berechnung_Zusammenstellung);
+  QTest::mouseClick(le, Qt::LeftButton);
+  le->selectAll();
+  QTest::keyClicks(le, "Kirsche");
+  QTest::keyClick(le, Qt::Key_Home);
+  QTest::mouseClick(label, Qt::LeftButton);
+  QTest::keyClicks(le, "X");
+  EXPECT_EQ(name->Text(), "XKirsche");
+  QTest::keyClick(le, Qt::Key_Home);
+  QTest::keyClick(le, Qt::Key_F, Qt::ControlModifier);
+  QTest::keyClicks(le, "Y");
+  EXPECT_EQ(name->Text(), "YXKirsche");
+
+  f().mnu_Service_Auto_Markierung->setChecked(true);
+  focus(a);
+  QTest::mouseClick(le, Qt::LeftButton);
+  ASSERT_EQ(le->selectedText(), QStringLiteral("YXKirsche"));
+  QTest::keyClick(le, Qt::Key_End);
+  QTest::mouseClick(label, Qt::LeftButton);
+  QTest::keyClicks(le, "Z");
+  EXPECT_EQ(name->Text(), "YXKirscheZ");
+  // A selection made backwards keeps its caret at its start.
+  QTest::keyClick(le, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(le, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::mouseClick(label, Qt::LeftButton);
+  QTest::keyClick(le, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(le->selectedText(), QStringLiteral("heZ"));
+  EXPECT_EQ(name->SelStart(), 7);
+  EXPECT_EQ(name->SelLength(), 3);
+}
+
 TEST_F(InputTest, LockedFieldTakesTheFocusButNoText) {
   rt::TextBox* out = f().basis[PG_Basis].txtl_Preis_Summe;
   ASSERT_TRUE(out->Locked());
