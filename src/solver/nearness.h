@@ -3,6 +3,7 @@
 // and how far its composition lies from the target's. Its list of the
 // mixtures nearest the target.
 #include <array>
+#include <cmath>
 
 #include "model/model_state.h"
 #include "solver/solver_state.h"
@@ -13,8 +14,9 @@ class App;
 // Places 0 to 76 take proposals; place 77 stays empty.
 inline constexpr int kNearPlaces = kProposalPlaces - 1;
 
-// |a - b|.
-inline double Betrag_Differenz(double a, double b) { return a > b ? a - b : b - a; }
+// |a - b|. (a - b is exactly -(b - a), so the size of either is the same
+// number, the zero of a tie +0 either way: no branch is needed.)
+inline double Betrag_Differenz(double a, double b) { return std::fabs(a - b); }
 
 // The five weighted terms of a composition: nicotine (in %) weighs
 // 50 000 000, the shares their viscosity factors; each product divided by

@@ -117,7 +117,7 @@ class Generator {
     return s;
   }
 
-  // A set-up at the edge of the approximation's estimate of the score: all
+  // A set-up at the edge of the approximation's estimates: all
   // bases of one composition in hundredths with little nicotine, so that
   // every mixture scores the same but for the last bits and all five terms
   // count; the target is that composition (ties at the last place) or its
@@ -300,9 +300,10 @@ TEST(TableMixing, TablesGiveTheStraightforwardResultsOnRandomSetUps) {
   EXPECT_GE(flavoured, 60);
 }
 
-// The approximation settles most steps by an estimate of the score and
-// computes the score only near the last place's distance; at that edge the
-// list must still come out bit for bit as the straightforward way fills it.
+// The approximation settles most steps by estimates of the score and the
+// distance and computes them only near the last place's distance; at that
+// edge the list must still come out bit for bit as the straightforward way
+// fills it.
 TEST(TableMixing, ApproximationAtTheEstimatesEdgeGivesTheStraightforwardList) {
   testkit::TestApp reference, tables;
   Generator gen(20261207);
