@@ -12,21 +12,18 @@ bool readSearchTarget(App& app, Basis_Datensatz& t, bool asShown) {
   FrmMain& w = app.main();
   Composition c = readTarget(w);
   t.Menge = c.amount;
-  if (w.flavourShareInside()) {
-    const double A = Summe_Aromen_Prozent(app);
-    const double R = Summe_Reinaroma_Prozent(app);
-    if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
-    if (!asShown) {
-      takeComposition(c, t);
-      return true;
-    }
-    t.N_Prozent = rt::num::rounded(c.N / 10, "0.00");
-    t.PG_Prozent = rt::num::rounded(c.PG, "0.00");
-    t.VG_Prozent = rt::num::rounded(c.VG, "0.00");
-    t.Wasser_Prozent = rt::num::rounded(c.W, "0.00");
-    t.Sonst_Prozent = rt::num::rounded(c.S, "0.00");
-  } else {
+  if (!w.flavourShareInside()) {
     takeComposition(c, t);
+    return true;
+  }
+  const double A = Summe_Aromen_Prozent(app);
+  const double R = Summe_Reinaroma_Prozent(app);
+  if (Aroma_Herausrechnen_AE(app, A, c, R, 0, false).refused()) return false;
+  takeComposition(c, t);
+  if (asShown) {
+    for (double* v : {&t.N_Prozent, &t.PG_Prozent, &t.VG_Prozent, &t.Wasser_Prozent, &t.Sonst_Prozent}) {
+      *v = rt::num::rounded(*v, "0.00");
+    }
   }
   return true;
 }
