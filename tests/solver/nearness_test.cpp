@@ -16,18 +16,18 @@ Vorschlag_Datensatz candidate(double parts, double score) {
 }
 
 // Inserts a candidate whose distance is that of its score to the target's.
-bool insertScored(NearList& l, double parts, double score, double target) {
-  return l.insert(candidate(parts, score), Betrag_Differenz(score, target));
+bool insert(NearList& n, const Vorschlag_Datensatz& c, double target) {
+  return n.insert(c, Betrag_Differenz(c.score(), target));
 }
 
 // The insertion as a plain walk over all places, without any shortcut.
-void insertByWalking(const Vorschlag_Datensatz& c, double d, ProposalList& list, std::array<double, 78>& dist) {
+void insertByWalking(const Vorschlag_Datensatz& c, ProposalList& list, double target) {
   if (c.score() <= 0) return;
+  const double d = Betrag_Differenz(c.score(), target);
   for (int i = 0; i < kNearPlaces; ++i) {
-    if (list[i].score() == 0 || dist[i] > d) {
+    if (list[i].score() == 0 || Betrag_Differenz(list[i].score(), target) > d) {
       Vorschlag_Datensatz carry = c;
-      double carried = d;
-      for (int j = i; j < kNearPlaces; ++j) std::swap(carry, list[j]), std::swap(carried, dist[j]);
+      for (int j = i; j < kNearPlaces; ++j) std::swap(carry, list[j]);
       return;
     }
   }
@@ -63,63 +63,62 @@ TEST(Score, DistanceAddsEveryTermsDifferenceBySize) {
 }
 
 TEST(NearList, KeepsNearestFirstAndPutsTiesAfterExistingEntries) {
-  ProposalList places{};
-  NearList l(places);
+  ProposalList l{};
+  NearList n(l);
   const double target = 100;
-  EXPECT_TRUE(insertScored(l, 1, 130, target));
-  EXPECT_TRUE(insertScored(l, 2, 90, target));   // nearer: in front
-  EXPECT_TRUE(insertScored(l, 3, 110, target));  // as near as 90: after it
-  EXPECT_TRUE(insertScored(l, 4, 90, target));   // repeat: kept, after both
-  EXPECT_EQ(places[0].baseAmount(PG_N_Basis), 2);
-  EXPECT_EQ(places[1].baseAmount(PG_N_Basis), 3);
-  EXPECT_EQ(places[2].baseAmount(PG_N_Basis), 4);
-  EXPECT_EQ(places[3].baseAmount(PG_N_Basis), 1);
-  EXPECT_EQ(places[4].score(), 0);
+  EXPECT_TRUE(insert(n, candidate(1, 130), target));
+  EXPECT_TRUE(insert(n, candidate(2, 90), target));   // nearer: in front
+  EXPECT_TRUE(insert(n, candidate(3, 110), target));  // as near as 90: after it
+  EXPECT_TRUE(insert(n, candidate(4, 90), target));   // repeat: kept, after both
+  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 2);
+  EXPECT_EQ(l[1].baseAmount(PG_N_Basis), 3);
+  EXPECT_EQ(l[2].baseAmount(PG_N_Basis), 4);
+  EXPECT_EQ(l[3].baseAmount(PG_N_Basis), 1);
+  EXPECT_EQ(l[4].score(), 0);
 }
 
 TEST(NearList, RefusesScoresOfZeroOrLess) {
-  ProposalList places{};
-  NearList l(places);
-  EXPECT_FALSE(l.insert(candidate(1, 0), 0));
-  EXPECT_FALSE(l.insert(candidate(1, -5), 0));
-  EXPECT_EQ(places, ProposalList{});
+  ProposalList l{};
+  NearList n(l);
+  EXPECT_FALSE(insert(n, candidate(1, 0), 0));
+  EXPECT_FALSE(insert(n, candidate(1, -5), -5));
+  EXPECT_EQ(l, ProposalList{});
 }
 
 TEST(NearList, SeventySevenPlacesThenTheFarthestDropsOut) {
-  ProposalList places{};
-  NearList l(places);
-  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insertScored(l, i, 1000 + i, 1000));
-  EXPECT_EQ(places[76].baseAmount(PG_N_Basis), 77);
-  EXPECT_EQ(places[77], Vorschlag_Datensatz{});  // place 77 is never used
+  ProposalList l{};
+  NearList n(l);
+  for (int i = 1; i <= 77; ++i) ASSERT_TRUE(insert(n, candidate(i, 1000 + i), 1000));
+  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 77);
+  EXPECT_EQ(l[77], Vorschlag_Datensatz{});  // place 77 is never used
 
   // As far as the last entry: not taken.
-  EXPECT_FALSE(insertScored(l, 99, 1077, 1000));
+  EXPECT_FALSE(insert(n, candidate(99, 1077), 1000));
   // Nearer than all: in front, the farthest (77) drops out.
-  EXPECT_TRUE(insertScored(l, 0.5, 1000.5, 1000));
-  EXPECT_EQ(places[0].baseAmount(PG_N_Basis), 0.5);
-  EXPECT_EQ(places[76].baseAmount(PG_N_Basis), 76);
-  EXPECT_EQ(places[77], Vorschlag_Datensatz{});
+  EXPECT_TRUE(insert(n, candidate(0.5, 1000.5), 1000));
+  EXPECT_EQ(l[0].baseAmount(PG_N_Basis), 0.5);
+  EXPECT_EQ(l[76].baseAmount(PG_N_Basis), 76);
+  EXPECT_EQ(l[77], Vorschlag_Datensatz{});
 }
 
 TEST(NearList, AllEquallyNearKeepsTheFirst77InOrder) {
-  ProposalList places{};
-  NearList l(places);
-  for (int i = 1; i <= 200; ++i) insertScored(l, i, 1480, 1480);
-  for (int i = 0; i < 77; ++i) EXPECT_EQ(places[i].baseAmount(PG_N_Basis), i + 1);
+  ProposalList l{};
+  NearList n(l);
+  for (int i = 1; i <= 200; ++i) insert(n, candidate(i, 1480), 1480);
+  for (int i = 0; i < 77; ++i) EXPECT_EQ(l[i].baseAmount(PG_N_Basis), i + 1);
 }
 
 TEST(NearList, SameResultAsWalkingEveryPlace) {
   std::mt19937 rng(7);
-  std::uniform_int_distribution<int> scoreOf(-3, 400), distanceOf(0, 300);
+  std::uniform_int_distribution<int> scoreOf(-3, 400);
   for (int run = 0; run < 20; ++run) {
     ProposalList fast{}, walked{};
-    std::array<double, 78> walkedDistances{};
-    NearList l(fast);
+    NearList n(fast);
+    const double target = 200 + run;
     for (int i = 0; i < 2000; ++i) {
       const auto c = candidate(i, scoreOf(rng) / 2.0);
-      const double d = distanceOf(rng) / 4.0;
-      l.insert(c, d);
-      insertByWalking(c, d, walked, walkedDistances);
+      insert(n, c, target);
+      insertByWalking(c, walked, target);
     }
     ASSERT_EQ(fast, walked) << "run " << run;
   }
