@@ -86,7 +86,7 @@ struct BareLoop {
         for (int s = 0; s < mirl::kBaseSlots; ++s) c(s + 1) = rec[s].Menge;
         const mirl::ScoreTerms terms = mirl::scoreTerms(factors, mix.N_Prozent, mix.PG_Prozent, mix.VG_Prozent,
                                                         mix.Wasser_Prozent, mix.Sonst_Prozent);
-        c(15) = mirl::scoreOf(terms);
+        c(15) = mirl::Viskositaet_Mischung(terms);
         if (list.insert(c, mirl::nearnessDistance(terms, targetTerms))) ++hits;
       } else if (mirl::Mischung_Ist_Treffer(mix, target)) {
         ++hits;

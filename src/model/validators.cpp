@@ -43,8 +43,8 @@ bool isGroupedPrice(std::string_view s) {
     ++groups;
   }
   if (groups == 0 || i >= s.size() || s[i] != ',') return false;
-  for (++i; i < s.size() && isDigit(s[i]); ++i) {
-  }
+  ++i;  // the comma
+  while (i < s.size() && isDigit(s[i])) ++i;
   return i == s.size();
 }
 
@@ -67,8 +67,8 @@ std::string numberCharacters(std::string_view s) {
 
 // A price in the grouped form the price pattern writes ("1.234,50"),
 // whatever signs, letters or blanks stand around it ("€ 1.234,50",
-// "-1.234,50 EUR", "1.234,- €"), as the number without its group stops ("1234,50"); any
-// other text as it is.
+// "-1.234,50 EUR", "1.234,- €"), as the number without its group stops
+// ("1234,50"); any other text as it is.
 std::string withoutPriceGroups(std::string_view text) {
   const std::string number = numberCharacters(text);
   if (isGroupedPrice(number)) return withoutFullStops(number);

@@ -71,7 +71,7 @@ class NearGrid {
     const ScoreTerms terms = scoreTerms(app_.model, mix[0], mix[1], mix[2], mix[3], mix[4]);
     Vorschlag_Datensatz candidate;
     for (int s = 0; s < kBaseSlots; ++s) candidate.baseAmount(s) = rec_[s].Menge;
-    candidate.score() = scoreOf(terms);
+    candidate.score() = Viskositaet_Mischung(terms);
     Naeherung_Einfuegen(app_, candidate, nearnessDistance(terms, target_), list_);
   }
 

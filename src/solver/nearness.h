@@ -29,12 +29,9 @@ inline ScoreTerms scoreTerms(const ModelState& m, double N, double PG, double VG
           W * m.Viskositaet_Wasser / 100, S * m.Viskositaet_Sonst / 100};
 }
 
-// The weighted viscosity: the five terms added in this order.
-inline double scoreOf(const ScoreTerms& t) { return t[0] + t[1] + t[2] + t[3] + t[4]; }
-
-inline double Viskositaet_Mischung(const ModelState& m, double N, double PG, double VG, double W, double S) {
-  return scoreOf(scoreTerms(m, N, PG, VG, W, S));
-}
+// The weighted viscosity of a composition (the score): its five terms
+// added in this order.
+inline double Viskositaet_Mischung(const ScoreTerms& t) { return t[0] + t[1] + t[2] + t[3] + t[4]; }
 
 // How far a mixture lies from the target: the differences of their five
 // terms, each taken by its size, added in this order. (The difference of
@@ -65,8 +62,6 @@ class NearList {
   // Whether all 77 places are taken, and the distance of the last.
   bool full() const { return places_[kNearPlaces - 1].score() != 0; }
   double lastDistance() const { return distance_[kNearPlaces - 1]; }
-
-  const ProposalList& places() const { return places_; }
 
  private:
   ProposalList& places_;

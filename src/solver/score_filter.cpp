@@ -13,7 +13,7 @@ bool inRange(double v) { return v == 0 || (v >= 1e-100 && v <= 1e100); }
 ScoreFilter::ScoreFilter(const ModelState& m, const BaseSet& bases, int N, const ScoreTerms& target)
     : weight_{kNicotineWeight, m.Viskositaet_PG, m.Viskositaet_VG, m.Viskositaet_Wasser, m.Viskositaet_Sonst},
       target_(target),
-      targetScore_(scoreOf(target)),
+      targetScore_(Viskositaet_Mischung(target)),
       inverse_(static_cast<std::size_t>(kGridSlots * N + 1)) {
   on_ = true;
   for (double w : weight_) on_ = on_ && inRange(w);

@@ -44,10 +44,10 @@ ModelState factors() {
 
 TEST(Score, NicotineOutweighsEveryViscosity) {
   const ModelState m = factors();
-  EXPECT_EQ(Viskositaet_Mischung(m, 0, 0, 100, 0, 0), 1480);
-  EXPECT_EQ(Viskositaet_Mischung(m, 0, 50, 50, 0, 0), 770);
-  EXPECT_EQ(Viskositaet_Mischung(m, 1, 0, 0, 0, 0), 500000);
-  EXPECT_EQ(Viskositaet_Mischung(m, 0, 0, 0, 50, 50), 1);
+  EXPECT_EQ(Viskositaet_Mischung(scoreTerms(m, 0, 0, 100, 0, 0)), 1480);
+  EXPECT_EQ(Viskositaet_Mischung(scoreTerms(m, 0, 50, 50, 0, 0)), 770);
+  EXPECT_EQ(Viskositaet_Mischung(scoreTerms(m, 1, 0, 0, 0, 0)), 500000);
+  EXPECT_EQ(Viskositaet_Mischung(scoreTerms(m, 0, 0, 0, 50, 50)), 1);
   EXPECT_EQ(Betrag_Differenz(3, 5), 2);
   EXPECT_EQ(Betrag_Differenz(5, 3), 2);
   EXPECT_EQ(Betrag_Differenz(-0.0, 0.0), 0);
@@ -57,7 +57,7 @@ TEST(Score, NicotineOutweighsEveryViscosity) {
 TEST(Score, DistanceAddsEveryTermsDifferenceBySize) {
   const ModelState m = factors();
   const ScoreTerms target = scoreTerms(m, 0.15, 40, 60, 0, 0), skewed = scoreTerms(m, 0.1516, 96, 4, 0, 0);
-  EXPECT_NEAR(scoreOf(skewed), scoreOf(target), 5);
+  EXPECT_NEAR(Viskositaet_Mischung(skewed), Viskositaet_Mischung(target), 5);
   EXPECT_NEAR(nearnessDistance(skewed, target), 800 + 56 * 0.6 + 56 * 14.8, 1e-6);
   EXPECT_DOUBLE_EQ(nearnessDistance(scoreTerms(m, 0, 50, 50, 10, 0), scoreTerms(m, 0, 60, 40, 0, 10)), 154.2);
 }
